@@ -17,8 +17,15 @@ std::string PathOf(libusb_device* device, const libusb_device_descriptor& d) {
 
 }  // namespace
 
-LibusbDeviceLayer::LibusbDeviceLayer() {
-    if (libusb_init(&context_) != 0) context_ = nullptr;
+LibusbDeviceLayer::LibusbDeviceLayer() = default;
+
+bool LibusbDeviceLayer::Ready() {
+    // The library is started by the first search, not by the program's start.
+    if (context_ == nullptr && !initFailed_ && libusb_init(&context_) != 0) {
+        context_ = nullptr;
+        initFailed_ = true;
+    }
+    return context_ != nullptr;
 }
 
 LibusbDeviceLayer::~LibusbDeviceLayer() {
@@ -28,7 +35,7 @@ LibusbDeviceLayer::~LibusbDeviceLayer() {
 
 std::vector<std::string> LibusbDeviceLayer::ListInterfacePaths() {
     std::vector<std::string> paths;
-    if (context_ == nullptr) return paths;
+    if (!Ready()) return paths;
     libusb_device** list = nullptr;
     const ssize_t n = libusb_get_device_list(context_, &list);
     for (ssize_t i = 0; i < n; ++i) {
@@ -42,7 +49,7 @@ std::vector<std::string> LibusbDeviceLayer::ListInterfacePaths() {
 
 bool LibusbDeviceLayer::OpenPath(const std::string& path) {
     ClosePath();
-    if (context_ == nullptr) return false;
+    if (!Ready()) return false;
     libusb_device** list = nullptr;
     const ssize_t n = libusb_get_device_list(context_, &list);
     for (ssize_t i = 0; i < n && handle_ == nullptr; ++i) {

@@ -25,7 +25,10 @@ public:
     int BulkRead(std::uint8_t* buffer, std::size_t capacity, int timeoutMs) override;
 
 private:
+    bool Ready();
+
     libusb_context* context_ = nullptr;
+    bool initFailed_ = false;
     libusb_device_handle* handle_ = nullptr;
     int interface_ = -1;
     unsigned char endpointOut_ = 0;

@@ -1,0 +1,166 @@
+#include "link/command_protocol.h"
+
+#include <array>
+#include <cstring>
+
+#include "link/link_result.h"
+#include "link/link_wait.h"
+#include "settings/localized.h"
+
+namespace pv {
+
+namespace {
+
+void PutInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(u >> (8 * i)));
+}
+
+std::int32_t GetInt32(const std::uint8_t* b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                                     static_cast<std::uint32_t>(b[2]) << 16 |
+                                     static_cast<std::uint32_t>(b[3]) << 24);
+}
+
+constexpr int kReadPauseMs = 20;
+constexpr int kWritePauseMs = 300;
+
+}  // namespace
+
+CommandProtocol::CommandProtocol(CMyCommu& commu, AppSettings& settings, MachineParams& params, LinkState& state,
+                                 StationHost& host)
+    : commu_(commu), settings_(settings), params_(params), state_(state), host_(host) {}
+
+int CommandProtocol::ReadMachineParameters(std::stop_token token) {
+    const Edition e = settings_.edition;
+    std::array<std::uint8_t, 64> buf{};
+    int r = commu_.ReadBlock(kReadMachineIP, 4, buf.data());
+    if (r != kLinkOk) return r;
+    const std::int32_t ip = GetInt32(buf.data());
+    state_.editMachineIP.store(ip);
+    settings_.MachineIP = ip;
+
+    LinkWait(token, kReadPauseMs);
+    const auto advSize = static_cast<std::uint8_t>(AdvParaBlockSize(e));
+    r = commu_.ReadBlock(kReadAdvParams, advSize, buf.data());
+    if (r != kLinkOk) return r;
+    AdvParaBlock adv = params_.adv;
+    DecodeAdvParaBlock(std::span(buf.data(), advSize), e, adv);
+    params_.adv = adv;
+
+    LinkWait(token, kReadPauseMs);
+    const auto machineSize = static_cast<std::uint8_t>(MachineParaTransferSize(e));
+    r = commu_.ReadBlock(kReadMachineParams, machineSize, buf.data());
+    if (r != kLinkOk) return r;
+    MachineParaBlock machine = params_.machine;
+    DecodeMachineParaBlock(std::span(buf.data(), machineSize), e, machine);
+    params_.machine = machine;
+    return kLinkOk;
+}
+
+int CommandProtocol::ReadCarriagePosition() {
+    std::array<std::uint8_t, 64> buf{};
+    const int r = commu_.ReadBlock(kReadCarriagePos, 4, buf.data());
+    if (r == kLinkOk) {
+        state_.status.carriagePos.store(GetInt32(buf.data()));
+        state_.status.carriagePosNew.store(true);
+    }
+    return r;
+}
+
+void CommandProtocol::ShowSaveFailed(bool ip) {
+    host_.ShowMessage(Localized(settings_.Language, ip ? "保存IP失败!" : "保存参数失败!", "Failed To Save Parameter!"));
+}
+
+int CommandProtocol::WriteMachineIP(std::stop_token token) {
+    const std::int32_t ip = state_.editMachineIP.load();
+    std::vector<std::uint8_t> block;
+    PutInt32(block, ip);
+    const int r = commu_.WriteBlock(kWriteMachineIP, block.data(), block.size());
+    if (r != kLinkOk) ShowSaveFailed(true);
+    LinkWait(token, kWritePauseMs);
+    // The new address is used from now on, whether or not the machine took it.
+    settings_.MachineIP = ip;
+    return r;
+}
+
+int CommandProtocol::WriteAdvParams(std::stop_token token) {
+    const AdvParaBlock adv = params_.adv;
+    const auto bytes = EncodeAdvParaBlock(adv, settings_.edition);
+    const int r = commu_.WriteBlock(kWriteAdvParams, bytes.data(), bytes.size());
+    if (r != kLinkOk) ShowSaveFailed(false);
+    LinkWait(token, kWritePauseMs);
+    return r;
+}
+
+int CommandProtocol::WriteMachineParams(std::stop_token token) {
+    const MachineParaBlock machine = params_.machine;
+    const auto bytes = EncodeMachineParaTransfer(machine, settings_.edition);
+    const int r = commu_.WriteBlock(kWriteMachineParams, bytes.data(), bytes.size());
+    if (r != kLinkOk) ShowSaveFailed(false);
+    LinkWait(token, kWritePauseMs);
+    return r;
+}
+
+JobStartBlock CommandProtocol::ComputeJobStart(const MachineParams& params, const AppSettings& settings,
+                                               std::int32_t pageMaxX, std::int32_t columnCount) {
+    const double f = params.adv.feedPulsesPerMm;   // pulses per mm x 100
+    const double a = static_cast<double>(static_cast<std::int64_t>(f * settings.CutOffDistX * 0.01));
+    JobStartBlock block;
+    block.paperLength = static_cast<std::int32_t>(a + pageMaxX / 40.0 * f * 0.01);
+    block.columnCount = columnCount;
+    return block;
+}
+
+std::vector<std::uint8_t> CommandProtocol::EncodeJobStart(const JobStartBlock& block) {
+    std::vector<std::uint8_t> out;
+    PutInt32(out, block.paperLength);
+    PutInt32(out, block.columnCount);
+    return out;
+}
+
+std::vector<std::uint8_t> CommandProtocol::EncodeBandHeader(std::int32_t index, bool reverse) {
+    std::vector<std::uint8_t> out;
+    PutInt32(out, index);
+    out.push_back(reverse ? 1 : 0);
+    out.push_back(1);
+    return out;
+}
+
+std::vector<std::uint8_t> CommandProtocol::EncodeCutHeader(std::int32_t records) {
+    std::vector<std::uint8_t> out;
+    PutInt32(out, records);
+    return out;
+}
+
+int CommandProtocol::SendJobStart(const JobStartBlock& block) {
+    const auto bytes = EncodeJobStart(block);
+    return commu_.WriteBlock(kWriteJobStart, bytes.data(), bytes.size());
+}
+
+int CommandProtocol::SendBand(PrintJobSource& job, int a) {
+    if (a >= job.PlotBandCount()) return kLinkOk;
+    std::span<const std::uint8_t> bytes;
+    if (job.BuildBand(a, bytes) < 0) return kBandBuildFailed;
+    if (commu_.SendBulk(bytes.data(), bytes.size()) != static_cast<long>(bytes.size())) return kLinkFailed;
+    const bool reverse = params_.machine.bidirectional != 0 && (a % 2) == 1;
+    const auto header = EncodeBandHeader(a, reverse);
+    return commu_.WriteBlock(kWriteBandHeader, header.data(), header.size());
+}
+
+int CommandProtocol::SendCutSegment(PrintJobSource& job, int i) {
+    if (i > job.BandCount()) return kLinkOk;
+    records_.clear();
+    job.BuildCutSegment(i, records_);
+    if (records_.empty()) return kLinkOk;
+    if (PackCutRecords(records_, wire_) != kCutPackOk) return kLinkFailed;
+    if (commu_.SendBulk(wire_.data(), wire_.size()) != static_cast<long>(wire_.size())) return kLinkFailed;
+    const auto header = EncodeCutHeader(static_cast<std::int32_t>(records_.size()));
+    if (commu_.WriteBlock(kWriteCutHeader, header.data(), header.size()) != kLinkOk) {
+        LinkWait({}, 1);
+        return kLinkFailed;
+    }
+    return kLinkOk;
+}
+
+}  // namespace pv

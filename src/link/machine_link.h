@@ -1,0 +1,36 @@
+#pragma once
+// The two transports and the facade over them, as one object the station
+// keeps for the whole run.  The TCP transport connects to `MachineIP` at the
+// edition's port (or the port set with SetPort); the USB transport looks for
+// vendor 0xA728 and the edition's product id.
+#include <memory>
+
+#include "link/link_state.h"
+#include "link/my_commu.h"
+#include "link/my_eth.h"
+#include "link/my_usb.h"
+#include "link/usb_device_layer.h"
+#include "settings/app_settings.h"
+
+namespace pv {
+
+class MachineLink {
+public:
+    // Without a device layer the USB transport uses libusb.
+    MachineLink(const AppSettings& settings, LinkState& state, std::unique_ptr<UsbDeviceLayer> layer = nullptr);
+    ~MachineLink();
+    MachineLink(const MachineLink&) = delete;
+    MachineLink& operator=(const MachineLink&) = delete;
+
+    CMyCommu& commu() { return commu_; }
+    CMyEth& eth() { return eth_; }
+    CMyUSB& usb() { return usb_; }
+
+private:
+    std::unique_ptr<UsbDeviceLayer> layer_;
+    CMyEth eth_;
+    CMyUSB usb_;
+    CMyCommu commu_;
+};
+
+}  // namespace pv
