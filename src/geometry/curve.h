@@ -1,5 +1,6 @@
 #pragma once
 // One polyline of a drawing: a drawn (ink) line or one of the knife kinds.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -42,6 +43,8 @@ public:
     // Copies selection, kind, line type, bounds, role and points; not the
     // notch flags, the closed flag or the length.
     void CopyFrom(const CCurve& other);
+    // The same fields as CopyFrom, without the points.
+    void CopyFieldsFrom(const CCurve& other);
     void CalcBounds();
     void CalcLength();
     void Offset(std::int32_t dx, std::int32_t dy);
@@ -52,7 +55,11 @@ public:
     void RemoveCollinear();
     void Tidy();
     int TestClosed();
-    void SplitLongSpans();
+    // Halves every segment whose X extent exceeds 40000 units (1000 mm)
+    // until none does.  A curve that would grow beyond kMaxSplitPoints is
+    // left as it was and false is returned (only absurd coordinates do that).
+    bool SplitLongSpans();
+    static constexpr std::size_t kMaxSplitPoints = std::size_t{1} << 24;
     bool ContainsPoint(std::int32_t px, std::int32_t py) const;
 
     // Over-cut: prolongs the last segment by d units (curves of 10 mm and up).

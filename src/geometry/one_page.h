@@ -12,6 +12,14 @@ namespace pv {
 
 enum JobState : std::int32_t { kJobWaiting = 0, kJobPrinting = 1, kJobFinished = 2 };
 
+// Results of AddJoinMarks and ManualYPaging.
+enum PagingResult : int {
+    kPagingDone = 0,
+    kPagingNothingToDo = 1,   // no curves, or the drawing already fits the strip
+    kPagingBadHeight = -1,    // strip height of 0 or less
+    kPagingTooLarge = -2,     // the result would not fit in memory; page left as it was
+};
+
 class COnePage {
 public:
     COnePage();
@@ -69,8 +77,17 @@ public:
     void JoinTouching();
     // Two-head edition: does nothing above 8000 curves; four-head: no limit.
     void JoinNear(std::int32_t tolerance, Edition edition = Edition::TwoHead);
-    void AddJoinMarks(std::int32_t y);
-    void ManualYPaging(std::int32_t h);
+    // Marks along X at the strip edge y, where the strips are glued again
+    // (nothing below a page length of 4000 units, 100 mm).
+    int AddJoinMarks(std::int32_t y);
+    // Cuts the drawing into strips h units high across the paper and lays
+    // them side by side along X, 1200 units (30 mm) apart.
+    int ManualYPaging(std::int32_t h);
+
+    // Ceilings that keep absurd coordinates from exhausting memory: curves
+    // of join marks per strip edge, and segments in flight while paging.
+    static constexpr std::int64_t kMaxJoinMarkCurves = 2'000'000;
+    static constexpr std::int64_t kMaxPagingSegments = 20'000'000;
     // Breaks the first selected curve at turns sharper than `degrees`.
     void BreakByAngle(double degrees);
 };

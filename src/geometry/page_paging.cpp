@@ -1,0 +1,184 @@
+// Manual paging across the paper: a drawing wider than the paper (its Y
+// extent) is cut into strips of the paper's width that are laid side by side
+// along the feed, with join marks along each cut so the operator can glue the
+// strips together again.
+#include <algorithm>
+#include <cstdlib>
+
+#include "geometry/one_page.h"
+
+namespace pv {
+
+namespace {
+
+// Join marks per strip edge for a page of length maxX (at least 4000).
+std::int64_t MarkCurveCount(std::int64_t maxX) {
+    const std::int64_t dashes = maxX / 400 + 1;
+    const std::int64_t crosses = maxX / 4000 + (maxX % 4000 > 400 ? 1 : 0);
+    return 2 * dashes + 4 * crosses;
+}
+
+CCurve MarkCurve(std::initializer_list<Point> pts) {
+    CCurve c;   // kind 1, line type 0
+    c.points = pts;
+    return c;
+}
+
+Point At(std::int64_t x, std::int64_t y) { return {ClampToInt32(x), ClampToInt32(y)}; }
+
+// One straight piece while paging; the curve fields come from `src`, a curve
+// of the page as it was when the pieces were made.  A piece the paging had
+// to create (a segment of a longer curve, the upper part of a cut) starts
+// from the source's copyable fields only, as a copied curve does; a
+// two-point curve moves as itself and keeps its notch and closed flags.
+struct Piece {
+    Point a, b;
+    std::uint32_t src;
+    bool fresh;
+};
+
+// Upper bounds of the work and of the pieces a paging into strips of height
+// h makes of a segment from y1 to y2: it is visited once per strip it starts
+// above, and cut once per strip edge it crosses.
+void AddEstimate(std::int64_t y1, std::int64_t y2, std::int64_t h, std::int64_t& visits,
+                 std::int64_t& pieces) {
+    visits += std::max<std::int64_t>(0, std::max(y1, y2)) / h + 2;
+    pieces += std::llabs(y2 - y1) / h + 2;
+}
+
+Piece Shifted(const Piece& p, std::int64_t dx, std::int64_t h, bool fresh) {
+    return {At(p.a.x + dx, p.a.y - h), At(p.b.x + dx, p.b.y - h), p.src, fresh};
+}
+
+// One pass: every piece from `from` on that lies above h moves one strip on
+// (appended at the end in the order met); a piece crossing h is cut there and
+// its lower part stays.  Returns the end of the prefix now known to lie at
+// or below h.
+std::size_t PagingPass(std::vector<Piece>& pieces, std::size_t from, std::int32_t h,
+                       std::int64_t stripShift) {
+    std::vector<Piece> moved;
+    std::size_t w = from;
+    const std::size_t count = pieces.size();
+    for (std::size_t i = from; i < count; ++i) {
+        const Piece p = pieces[i];
+        const std::int32_t y1 = p.a.y, y2 = p.b.y;
+        if (y1 <= h && y2 <= h) {
+            pieces[w++] = p;
+        } else if (y1 >= h && y2 >= h) {
+            moved.push_back(Shifted(p, stripShift, h, p.fresh));
+        } else {
+            const double xs = p.a.x + (static_cast<double>(p.b.x) - p.a.x) *
+                                          (static_cast<double>(h) - y1) /
+                                          (static_cast<double>(y2) - y1);
+            const Point cut{TruncToInt32(xs), h};
+            if (y1 < h) {
+                pieces[w++] = {p.a, cut, p.src, p.fresh};
+                moved.push_back(Shifted({cut, p.b, p.src, true}, stripShift, h, true));
+            } else {
+                pieces[w++] = {cut, p.b, p.src, p.fresh};
+                moved.push_back(Shifted({p.a, cut, p.src, true}, stripShift, h, true));
+            }
+        }
+    }
+    pieces.resize(w);
+    pieces.insert(pieces.end(), moved.begin(), moved.end());
+    return w;
+}
+
+// Turns the pieces back into curves, joining list neighbours of one kind
+// whose ends meet (notches stay on their own).
+std::vector<CCurve> JoinPieces(const std::vector<Piece>& pieces, const std::vector<CCurve>& src) {
+    std::vector<CCurve> out;
+    bool lastNotch = false;
+    for (const Piece& p : pieces) {
+        const CCurve& from = src[p.src];
+        const bool notch = !p.fresh && from.IsNotch();
+        if (!out.empty() && out.back().kind == from.kind && !lastNotch && !notch &&
+            out.back().points.back() == p.a) {
+            out.back().points.push_back(p.b);
+            continue;
+        }
+        CCurve c;
+        if (p.fresh) {
+            c.CopyFieldsFrom(from);
+        } else {
+            c.CopyFieldsFrom(from);
+            c.isTNotch = from.isTNotch;
+            c.isINotch = from.isINotch;
+            c.closed = from.closed;
+            c.length = from.length;
+        }
+        c.points = {p.a, p.b};
+        out.push_back(std::move(c));
+        lastNotch = notch;
+    }
+    return out;
+}
+
+}  // namespace
+
+int COnePage::AddJoinMarks(std::int32_t y) {
+    if (maxX < 4000) return kPagingNothingToDo;
+    if (MarkCurveCount(maxX) > kMaxJoinMarkCurves) return kPagingTooLarge;
+    const std::int64_t yy = y;
+    curves.reserve(curves.size() + static_cast<std::size_t>(MarkCurveCount(maxX)));
+    // Two dashes 300 units long every 400 units, one unit apart.
+    for (std::int64_t d = 0; d <= std::int64_t{400} * (maxX / 400); d += 400) {
+        curves.push_back(MarkCurve({At(d, yy), At(d + 300, yy)}));
+        curves.push_back(MarkCurve({At(d, yy + 1), At(d + 300, yy + 1)}));
+    }
+    // A cross of four arms every 4000 units (100 mm) about C.
+    const std::int64_t m = maxX / 4000 + (maxX % 4000 > 400 ? 1 : 0);
+    for (std::int64_t k = 0; k < m; ++k) {
+        const std::int64_t f = 400 + 4000 * k;
+        const Point c = At(f - 200, yy);
+        curves.push_back(MarkCurve({At(f, yy - 200), c, At(f - 400, yy - 200)}));
+        curves.push_back(MarkCurve({c, At(f - 200, yy - 400)}));
+        curves.push_back(MarkCurve({At(f - 400, yy + 200), c, At(f, yy + 200)}));
+        curves.push_back(MarkCurve({c, At(f - 200, yy + 400)}));
+    }
+    return kPagingDone;
+}
+
+int COnePage::ManualYPaging(std::int32_t h) {
+    if (curves.empty()) return kPagingNothingToDo;
+    if (h <= 0) return kPagingBadHeight;
+    CalcBounds();
+    if (h >= maxY) return kPagingNothingToDo;
+    const std::int32_t n = maxY / h;
+    const std::int64_t stripShift = std::int64_t{maxX} + 1200;   // W + 30 mm
+
+    if (maxX >= 4000 && MarkCurveCount(maxX) * n > kMaxPagingSegments) return kPagingTooLarge;
+    const std::size_t originalCount = curves.size();
+    for (std::int32_t i = 1; i <= n; ++i) AddJoinMarks(static_cast<std::int32_t>(std::int64_t{i} * h));
+
+    // The pieces are kept as bare segments naming their source curve, which
+    // gives the same list as exploding the page into two-point curves and
+    // moving those, without a curve object per segment.
+    std::int64_t visits = 0, pieceBound = 0;
+    for (const CCurve& c : curves)
+        for (std::size_t i = 1; i < c.points.size(); ++i)
+            AddEstimate(c.points[i - 1].y, c.points[i].y, h, visits, pieceBound);
+    if (pieceBound > kMaxPagingSegments || visits > 10 * kMaxPagingSegments) {
+        curves.resize(originalCount);
+        return kPagingTooLarge;
+    }
+    std::vector<Piece> pieces;
+    pieces.reserve(static_cast<std::size_t>(std::min<std::int64_t>(pieceBound, 1 << 22)));
+    for (std::size_t ci = 0; ci < curves.size(); ++ci) {
+        const auto& pts = curves[ci].points;
+        const bool fresh = pts.size() > 2;
+        for (std::size_t i = 1; i < pts.size(); ++i)
+            pieces.push_back({pts[i - 1], pts[i], static_cast<std::uint32_t>(ci), fresh});
+    }
+
+    std::size_t settled = 0;
+    for (std::int32_t pass = 0; pass < n && settled < pieces.size(); ++pass)
+        settled = PagingPass(pieces, settled, h, stripShift);
+
+    curves = JoinPieces(pieces, curves);
+    CalcBounds();
+    return kPagingDone;
+}
+
+}  // namespace pv
