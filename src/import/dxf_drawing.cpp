@@ -10,14 +10,6 @@ std::int32_t DxfDrawing::Find(const NameMap& names, std::string_view name) {
 }
 
 template <typename T>
-const T* DxfDrawing::ByNumber(const std::vector<T>& items, std::int32_t number) {
-    // Numbers grow in storage order, so each list is sorted by them.
-    auto it = std::lower_bound(items.begin(), items.end(), number,
-                               [](const T& item, std::int32_t n) { return item.number < n; });
-    return it != items.end() && it->number == number ? &*it : nullptr;
-}
-
-template <typename T>
 std::int32_t DxfDrawing::AddEntry(std::vector<T>& items, NameMap& names, std::size_t capacity, T entry) {
     if (items.size() >= capacity || names.contains(entry.name)) return 0;
     entry.number = nextTableNumber_++;

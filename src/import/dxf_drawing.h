@@ -3,6 +3,7 @@
 // tables, the block definitions and the top-level entity list.  Table entries
 // are numbered in one sequence, blocks and entities in another, each from 1
 // in storage order.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -75,5 +76,13 @@ private:
     std::int32_t nextTableNumber_ = 1;
     std::int32_t nextObjectNumber_ = 1;
 };
+
+template <typename T>
+inline const T* DxfDrawing::ByNumber(const std::vector<T>& items, std::int32_t number) {
+    // Numbers grow in storage order, so each list is sorted by them.
+    auto it = std::lower_bound(items.begin(), items.end(), number,
+                               [](const T& item, std::int32_t n) { return item.number < n; });
+    return it != items.end() && it->number == number ? &*it : nullptr;
+}
 
 }  // namespace pv
