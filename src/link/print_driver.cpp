@@ -1,0 +1,184 @@
+#include "link/print_driver.h"
+
+#include <cmath>
+
+#include "link/link_result.h"
+#include "link/link_loop.h"
+#include "link/link_wait.h"
+#include "settings/localized.h"
+
+namespace pv {
+
+PrintDriver::PrintDriver(CommandProtocol& protocol, PrintJobSource& job)
+    : protocol_(protocol), job_(job), poller_(protocol) {}
+
+PrintDriver::~PrintDriver() { Stop(); }
+
+void PrintDriver::Start() {
+    if (thread_.joinable()) return;
+    protocol_.state().printThread.store(true);
+    thread_ = std::jthread([this](std::stop_token t) { Run(t); });
+}
+
+void PrintDriver::Stop() {
+    if (!thread_.joinable()) return;
+    thread_.request_stop();
+    thread_.join();
+}
+
+std::string PrintDriver::message() const {
+    std::lock_guard guard(messageLock_);
+    return message_;
+}
+
+void PrintDriver::SetMessage(const char* chinese, const char* english) {
+    std::lock_guard guard(messageLock_);
+    message_ = Localized(protocol_.settings().Language, chinese, english);
+}
+
+double PrintDriver::RequiredWidthMm(const MachineParams& params, Edition edition, int columns) {
+    const auto& a = params.adv;
+    const auto& m = params.machine;
+    // A record that cannot describe a sweep (no carriage pulses, no
+    // acceleration) makes every job too wide rather than divide by zero.
+    if (a.carriagePulsesPerMm == 0 || a.carriageAccel == 0) return INFINITY;
+    const double interval = a.fireIntervalPulses;
+    const double vc = a.carriageMaxSpeed;
+    return interval * columns / (a.carriagePulsesPerMm * 0.01) + m.leftOffsetMm + vc * vc * 0.001 / a.carriageAccel * 5 * 2 +
+           m.bidirCorrection * 0.01 + (m.bufferLeftMm + m.bufferRightMm + 8.2) + 0.5;
+}
+
+int PrintDriver::Run(std::stop_token token) {
+    LinkState& state = protocol_.state();
+    state.printThread.store(true);
+    const int result = Print(token);
+    result_.store(result);
+    // The connection a print held open is released before the window hears
+    // the result, so the link loop starts from a fresh connection.
+    protocol_.commu().CloseConnection();
+    state.printThread.store(false);
+    finished_.store(true);
+    protocol_.host().PrintFinished(result);
+    return result;
+}
+
+int PrintDriver::Print(std::stop_token token) {
+    const MachineParams params = protocol_.params();
+    const Edition edition = protocol_.settings().edition;
+    const double width = RequiredWidthMm(params, edition, job_.ColumnCount());
+    if (!std::isfinite(width) || static_cast<long long>(width) > params.adv.softLimitMm) {
+        protocol_.host().AutoStartOff();
+        SetMessage("超出机器幅宽！请重新设置右边据和纸张宽度！",
+                   "Plot width (add start position) bigger than machine width!");
+        protocol_.host().ShowMessage(message());
+        return kPrintFailed;
+    }
+    const JobStartBlock block =
+        CommandProtocol::ComputeJobStart(params, protocol_.settings(), job_.PageMaxX(), job_.ColumnCount());
+    if (protocol_.SendJobStart(block) != kLinkOk) {
+        SetMessage("发送命令失败，请重试！", "Send command failed,Please retry");
+        protocol_.host().ShowMessage(message());
+        return kPrintFailed;
+    }
+    const int streamed = StreamJob(token);
+    auto& commu = protocol_.commu();
+    commu.SendCommand(streamed == 0 ? kCmdJobComplete : kCmdStopJob);
+    // The four-head machine is not waited for; it reports its state itself.
+    if (!IsFourHead(edition) && !token.stop_requested()) WaitUntilIdle(token);
+    return streamed == 0 ? kPrintDone : kPrintFailed;
+}
+
+int PrintDriver::StreamJob(std::stop_token token) {
+    LinkState& state = protocol_.state();
+    const int n = job_.BandCount();
+    const int p = std::max<int>(protocol_.params().adv.bandsPerCutSegment, 1);
+    const int k = (n + p - 1) / p;
+    const bool plotOnly = protocol_.settings().PlotOnly != 0;
+    int j = 0;
+    int i = 0;
+    int bandFailures = 0;
+    for (;;) {
+        const int ready = WaitForDataReady(token);
+        state.bandInProgress.store(j);
+        if (ready != 0) return ready;
+        if (j > n && i >= k) return 0;
+        if (j / p <= i) {
+            const int r = protocol_.SendBand(job_, j);
+            protocol_.host().BandSent();
+            if (r == kLinkOk) {
+                ++j;
+                bandFailures = 0;
+            } else if (r == CommandProtocol::kBandBuildFailed) {
+                SetMessage("数据生成失败！", "The band data could not be built!");
+                return -1;
+            } else if (++bandFailures >= kMaxBandRetries) {
+                SetMessage("发送数据失败，请重试！", "Send data failed, please retry!");
+                return -1;
+            }
+        } else {
+            if (!plotOnly && protocol_.SendCutSegment(job_, i) != kLinkOk) {
+                SetMessage("发送切割数据失败！", "Send cut data failed!");
+                return -1;
+            }
+            ++i;
+        }
+    }
+}
+
+int PrintDriver::WaitForDataReady(std::stop_token token) {
+    LinkState& state = protocol_.state();
+    auto& commu = protocol_.commu();
+    int failures = 0;
+    for (;;) {
+        if (token.stop_requested() || state.stopRequested.load()) {
+            SetMessage("打印已停止！", "Printing stopped!");
+            return -1;
+        }
+        if (commu.SendCommand(kCmdStatusPoll) != kLinkOk) {
+            state.queue.Clear();
+            if (++failures >= kMaxFailedPolls) {
+                state.status.GoOffline();
+                SetMessage("机器无响应，打印失败！", "The machine does not answer, printing failed!");
+                return -1;
+            }
+            commu.CloseConnection();
+            LinkWait(token, kReconnectPauseMs);
+            continue;
+        }
+        failures = 0;
+        const auto s = state.status.state.load();
+        if (s != kStateWorking && s != kStatePaused) {
+            state.queue.Clear();
+            SetMessage("机器已退出打印状态！", "The machine has left the printing state!");
+            return -1;
+        }
+        LinkWait(token, kReadyPollMs);
+        if (const auto code = state.queue.Pop()) {
+            if (*code <= kCmdReset)
+                commu.SendCommand(*code);
+            else if (*code == kWriteMachineParams)
+                protocol_.WriteMachineParams(token);
+        }
+        const auto now = state.status.state.load();
+        if (now == kStateWorking) {
+            if (state.status.busy.load() == 0) return 0;
+        } else if (now == kStatePaused) {
+            protocol_.ReadCarriagePosition();
+            LinkWait(token, kPausedPollMs);
+        }
+    }
+}
+
+void PrintDriver::WaitUntilIdle(std::stop_token token) {
+    auto& status = protocol_.state().status;
+    poller_.PollStatus(token);
+    while (status.state.load() != kStateReady) {
+        if (token.stop_requested() || protocol_.state().stopRequested.load()) return;
+        if (poller_.failuresInRow() >= kMaxFailedPolls) return;
+        if (poller_.failuresInRow() > 0) protocol_.commu().CloseConnection();
+        LinkWait(token, kIdlePollMs);
+        poller_.PollStatus(token);
+    }
+}
+
+}  // namespace pv
