@@ -23,6 +23,13 @@ class CutSegmentBuilder {
 public:
     CutSegmentBuilder(const CutFrame& frame, int cutMode) : frame_(frame), cutMode_(cutMode) {}
 
+    // Another job's frame and cut mode; the buffers are kept.
+    void Reset(const CutFrame& frame, int cutMode) {
+        frame_ = frame;
+        cutMode_ = cutMode;
+    }
+    const CutFrame& Frame() const { return frame_; }
+
     // Feed window of segment k in pulses: [WindowStart(k), WindowStart(k+1)].
     std::int64_t WindowStart(std::int64_t k) const { return CutWindowStart(k, frame_); }
 
