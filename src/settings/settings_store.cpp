@@ -46,6 +46,11 @@ void NormaliseWatchedDir(std::string& dir, const std::string& programDir, const 
     if (!DirectoryExists(dir)) CreateDirectory(dir);
 }
 
+void ApplyWelcomeText(AppSettings& settings) {
+    if (CharacterCount(settings.CustomString) < 2)
+        settings.CustomString = std::string(Info(settings.edition).welcomeText);
+}
+
 }  // namespace
 
 std::size_t CharacterCount(std::string_view text) {
@@ -85,8 +90,7 @@ bool LoadSettings(AppSettings& settings, const std::string& path) {
         const auto value = file.Get(kSettingsSection, key->name);
         ApplySettingText(settings, *key, value ? *value : std::string());
     }
-    if (CharacterCount(settings.CustomString) < 2)
-        settings.CustomString = std::string(Info(settings.edition).welcomeText);
+    ApplyWelcomeText(settings);
     NormaliseDirectories(settings);
     return read;
 }
@@ -108,6 +112,17 @@ bool SaveSettings(AppSettings& settings, const std::string& path, std::string* e
     for (const SettingKey* key : SettingKeys(settings.edition))
         file.Set(kSettingsSection, key->name, SettingText(settings, *key));
     return file.Save(path, error);
+}
+
+bool SetSettingFromText(AppSettings& settings, std::string_view name, std::string_view value) {
+    const SettingKey* key = FindSettingKey(name, settings.edition);
+    if (!key) return false;
+    ApplySettingText(settings, *key, value);
+    if (key->textField == &AppSettings::CustomString) ApplyWelcomeText(settings);
+    if (key->textField == &AppSettings::AutoDir || key->textField == &AppSettings::ManDir ||
+        key->textField == &AppSettings::BackupDir || key->textField == &AppSettings::PrtFileExtension)
+        NormaliseDirectories(settings);
+    return true;
 }
 
 void NormaliseDirectories(AppSettings& settings) {

@@ -39,6 +39,13 @@ bool SaveSettings(AppSettings& settings, const std::string& path, std::string* e
 // that cannot be created are left so.
 void NormaliseDirectories(AppSettings& settings);
 
+// Sets one key by name (letter case does not matter) from its text, with the
+// rules a value read from the file gets: empty → default, integers by their
+// leading number, a too short logo text → the welcome text; a changed
+// directory or file filter runs NormaliseDirectories.  False when the
+// edition has no such key.
+bool SetSettingFromText(AppSettings& settings, std::string_view key, std::string_view value);
+
 // Number of characters of UTF-8 text (a lone byte that is not UTF-8 counts
 // as one character).
 std::size_t CharacterCount(std::string_view text);

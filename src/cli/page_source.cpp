@@ -1,0 +1,46 @@
+#include "cli/page_source.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "import/hpgl_file.h"
+#include "import/job_reader.h"
+
+namespace pv::cli {
+
+namespace {
+
+MessageSink StderrSink(const CliContext& ctx) {
+    return [name = ctx.programName](const std::string& message) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), message.c_str());
+    };
+}
+
+}  // namespace
+
+std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSettings& settings, const std::string& path,
+                                         bool raw) {
+    SourcePage out;
+    out.fileName = std::filesystem::path(path).filename().string();
+    if (raw) {
+        CHpglFile reader(settings, StderrSink(ctx));
+        reader.path = path;
+        out.result = reader.ReadFile();
+        if (out.result == kHpglOk) {
+            reader.BuildPage(out.page, 1);
+            out.page.CalcBounds();
+        }
+    } else {
+        ReadJobResult read = ReadJobFile(path, settings, StderrSink(ctx), ReadPath::AddCommand);
+        out.result = read.result;
+        if (read.page) out.page = std::move(*read.page);
+    }
+    if (out.result != 0) {
+        std::fprintf(stderr, "Open File Failed! %s (result %d)\n", path.c_str(), out.result);
+        return std::nullopt;
+    }
+    if (out.page.curves.empty()) std::fprintf(stderr, "%s: no curves in %s\n", ctx.programName.c_str(), path.c_str());
+    return out;
+}
+
+}  // namespace pv::cli

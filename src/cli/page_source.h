@@ -1,0 +1,27 @@
+#pragma once
+// Reading a pattern file for a command: through the add-file path (PLT unit,
+// post-read sequence) or, with --raw, only the HPGL reader and page builder.
+#include <optional>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "geometry/one_page.h"
+#include "settings/app_settings.h"
+
+namespace pv::cli {
+
+struct SourcePage {
+    int result = 0;           // the reader's result, 0 here
+    std::string fileName;     // name part of the path
+    COnePage page;            // empty when the file held no curve
+};
+
+// Reads `path`; on failure prints "Open File Failed!" with the reader's
+// result to stderr and returns nothing (exit status 2).  The reader's own
+// messages (a missing stroke font) go to stderr.
+std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSettings& settings, const std::string& path,
+                                         bool raw);
+
+inline constexpr int kExitReadFailed = 2;
+
+}  // namespace pv::cli
