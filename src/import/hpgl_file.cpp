@@ -282,7 +282,7 @@ void CHpglFile::PenTo(std::span<const double> v, bool record) {
 // (whatever the label direction).
 void CHpglFile::ExecuteLabel() {
     const std::span<const std::uint8_t> text = lexer_.Label();
-    const std::int32_t fontScale = IsFourHead(settings_.edition) ? 100 : settings_.PltFontScale;
+    const std::int32_t fontScale = LabelFontScale(settings_);   // %
     const LabelStyle style{charHeight, charWidth, labelAngle, labelOrigin, fontScale};
     const std::int64_t lineStep = RoundHalfUp(charHeight * kUnitsPerCm * fontScale * 0.01);
     std::int64_t x = penX;
