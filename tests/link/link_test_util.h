@@ -1,0 +1,129 @@
+#pragma once
+// A station around the link for tests: settings, parameter copy, link state,
+// the transports with short time-outs, the protocol and a host that records
+// what the link threads tell the window.
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/command_protocol.h"
+#include "link/link_state.h"
+#include "link/machine_link.h"
+#include "link/print_job_source.h"
+#include "link/station_host.h"
+#include "link/virtual_plotter.h"
+#include "params/machine_params.h"
+#include "settings/app_settings.h"
+
+namespace pv::test {
+
+constexpr std::int32_t kLoopback = 0x0100007F;   // 127.0.0.1, first part lowest
+
+class TestHost : public StationHost {
+public:
+    void PrintFinished(int result) override {
+        std::lock_guard g(lock);
+        results.push_back(result);
+    }
+    void BandSent() override { ++bandsSent; }
+    void Refresh() override { ++refreshes; }
+    void SaveSettings() override {}
+    void ScanManualDirectory() override { ++manualScans; }
+    void ScanAutoDirectory() override { ++autoScans; }
+    void RemoveFinishedJobs() override { ++removals; }
+    void RedrawList() override {}
+    void AutoStartOff() override { ++autoStartOff; }
+    void ShowMessage(const std::string& text) override {
+        std::lock_guard g(lock);
+        messages.push_back(text);
+    }
+    std::vector<std::string> Messages() {
+        std::lock_guard g(lock);
+        return messages;
+    }
+    std::vector<int> Results() {
+        std::lock_guard g(lock);
+        return results;
+    }
+
+    std::mutex lock;
+    std::vector<std::string> messages;
+    std::vector<int> results;
+    std::atomic<int> bandsSent{0}, refreshes{0}, manualScans{0}, autoScans{0}, removals{0}, autoStartOff{0};
+};
+
+// A job whose bands are recognisable bytes and whose cut segment i holds
+// i + 1 records at feed position i.
+class ScriptedJob : public PrintJobSource {
+public:
+    ScriptedJob(int bands, int plotBands, int columns = 100, std::int32_t maxX = 4000)
+        : bands_(bands), plotBands_(plotBands), columns_(columns), maxX_(maxX) {}
+    int BandCount() const override { return bands_; }
+    int PlotBandCount() const override { return plotBands_; }
+    int ColumnCount() const override { return columns_; }
+    std::int32_t PageMaxX() const override { return maxX_; }
+    int BuildBand(int a, std::span<const std::uint8_t>& bytes) override {
+        data_.assign(bandBytes, static_cast<std::uint8_t>(0x80 | (a & 0x3F)));
+        bytes = data_;
+        return 0;
+    }
+    void BuildCutSegment(int i, std::vector<CutRecord>& records) override {
+        for (int k = 0; k <= i; ++k) records.push_back(CutRecord{i * 1000, k * 10, k == 0 ? 'M' : 'F'});
+    }
+    std::size_t bandBytes = 3000;
+
+private:
+    int bands_, plotBands_, columns_;
+    std::int32_t maxX_;
+    std::vector<std::uint8_t> data_;
+};
+
+// Waits, a bounded number of times, for a condition.
+template <class Pred>
+bool WaitFor(Pred pred, int tries = 400, int ms = 25) {
+    for (int i = 0; i < tries; ++i) {
+        if (pred()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+    return pred();
+}
+
+struct Station {
+    explicit Station(std::uint16_t port, Edition edition = Edition::TwoHead, int timeoutMs = 500) {
+        settings.edition = edition;
+        settings.ConnectViaEth = 1;
+        settings.MachineIP = kLoopback;
+        settings.Language = 1;
+        params = MachineParams::Defaults(edition);
+        link = std::make_unique<MachineLink>(settings, state);
+        link->eth().SetPort(port);
+        link->eth().SetTimeouts(timeoutMs, timeoutMs);
+        protocol = std::make_unique<CommandProtocol>(link->commu(), settings, params, state, host);
+    }
+    AppSettings settings;
+    MachineParams params;
+    LinkState state;
+    TestHost host;
+    std::unique_ptr<MachineLink> link;
+    std::unique_ptr<CommandProtocol> protocol;
+};
+
+inline std::unique_ptr<VirtualPlotter> StartPlotter(Edition edition = Edition::TwoHead,
+                                                    std::vector<PlotterFault> faults = {},
+                                                    std::string recordDir = {}, int port = 0) {
+    VirtualPlotterOptions o;
+    o.edition = edition;
+    o.port = port;
+    o.faults = std::move(faults);
+    o.recordDir = std::move(recordDir);
+    auto p = std::make_unique<VirtualPlotter>(o);
+    if (!p->Start()) return nullptr;
+    return p;
+}
+
+}  // namespace pv::test
