@@ -82,6 +82,7 @@ PlotterReply PlotterMachine::HandleFrame(const std::uint8_t* frame, std::size_t 
     if (n < 3) return reply;
     const std::uint8_t head = frame[0];
     const std::uint8_t code = frame[2];
+    if (frameLog_.size() < 4096) frameLog_.emplace_back(head, code);
     if (head == LinkExchange::kCommandHead) {
         Command(code, now, reply);
         reply.bytes = Status(head, code, Clock::now());
@@ -233,6 +234,8 @@ void PlotterMachine::StartJob(std::int32_t paperLength, std::int32_t columns, Pl
 void PlotterMachine::EndJob(const char* ending, PlotterReply& reply) {
     job_->ending = ending;
     reply.finished = job_;
+    finished_.push_back(job_);
+    if (finished_.size() > 16) finished_.erase(finished_.begin());
     job_.reset();
     pending_.clear();
 }
@@ -370,6 +373,25 @@ int PlotterMachine::JobsStarted() const {
 std::vector<std::uint8_t> PlotterMachine::IdleCommands() const {
     std::lock_guard guard(lock_);
     return idleCommands_;
+}
+
+}  // namespace pv
+
+namespace pv {
+
+std::vector<std::pair<std::uint8_t, std::uint8_t>> PlotterMachine::FrameLog() const {
+    std::lock_guard guard(lock_);
+    return frameLog_;
+}
+
+int PlotterMachine::CurrentJobBands() const {
+    std::lock_guard guard(lock_);
+    return job_ ? static_cast<int>(job_->bands.size()) : 0;
+}
+
+std::vector<std::shared_ptr<const PlotterJob>> PlotterMachine::FinishedJobs() const {
+    std::lock_guard guard(lock_);
+    return finished_;
 }
 
 }  // namespace pv

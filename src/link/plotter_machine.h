@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "link/plotter_faults.h"
@@ -54,6 +55,12 @@ public:
     std::int32_t WrittenIp() const;
     int JobsStarted() const;
     std::vector<std::uint8_t> IdleCommands() const;   // commands outside a job
+    // The head and code of every frame received, in order (the first 4096).
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> FrameLog() const;
+    // Bands received so far by the job in progress (0 when none).
+    int CurrentJobBands() const;
+    // The jobs that ended, oldest first (the last 16).
+    std::vector<std::shared_ptr<const PlotterJob>> FinishedJobs() const;
 
 private:
     void Advance(Clock::time_point now);
@@ -95,6 +102,8 @@ private:
     PlotterFirmware firmware_;
     bool firmwareDue_ = false;
     std::vector<std::uint8_t> idleCommands_;
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> frameLog_;
+    std::vector<std::shared_ptr<const PlotterJob>> finished_;
 };
 
 }  // namespace pv

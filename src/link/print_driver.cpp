@@ -81,11 +81,21 @@ int PrintDriver::Print(std::stop_token token) {
         return kPrintFailed;
     }
     const int streamed = StreamJob(token);
-    auto& commu = protocol_.commu();
-    commu.SendCommand(streamed == 0 ? kCmdJobComplete : kCmdStopJob);
+    SendFinal(streamed == 0 ? kCmdJobComplete : kCmdStopJob, token);
     // The four-head machine is not waited for; it reports its state itself.
     if (!IsFourHead(edition) && !token.stop_requested()) WaitUntilIdle(token);
     return streamed == 0 ? kPrintDone : kPrintFailed;
+}
+
+void PrintDriver::SendFinal(std::uint8_t code, std::stop_token token) {
+    // A machine that did not hear the closing command would wait for data
+    // for ever; it is repeated, on a fresh connection, while it fails.
+    auto& commu = protocol_.commu();
+    for (int attempt = 1; commu.SendCommand(code) != kLinkOk; ++attempt) {
+        if (attempt >= kMaxFailedPolls || token.stop_requested() || protocol_.state().stopRequested.load()) return;
+        commu.CloseConnection();
+        LinkWait(token, kReconnectPauseMs);
+    }
 }
 
 int PrintDriver::StreamJob(std::stop_token token) {

@@ -55,6 +55,7 @@ public:
 
 private:
     int Print(std::stop_token token);
+    void SendFinal(std::uint8_t code, std::stop_token token);
     void SetMessage(const char* chinese, const char* english);
 
     CommandProtocol& protocol_;
