@@ -66,6 +66,7 @@ struct CollinearCase {
     const char* name;
     Pts in;
     Pts out;
+    friend void PrintTo(const CollinearCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RemoveCollinearTest : public ::testing::TestWithParam<CollinearCase> {};
@@ -196,6 +197,7 @@ struct ExtendCase {
     Pts in;
     double d;
     Pts out;
+    friend void PrintTo(const ExtendCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ExtendEndTest : public ::testing::TestWithParam<ExtendCase> {};

@@ -83,6 +83,7 @@ struct JoinCase {
     Pts p, s;
     std::int32_t t;
     std::vector<Pts> out;
+    friend void PrintTo(const JoinCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class JoinNearTest : public ::testing::TestWithParam<JoinCase> {};

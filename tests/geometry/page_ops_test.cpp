@@ -147,6 +147,7 @@ struct OriginCase {
     bool always;   // MoveToOrigin rather than MoveToOriginIfNeeded
     Pts out;
     std::int32_t maxX, maxY, minX, minY;
+    friend void PrintTo(const OriginCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class OriginTest : public ::testing::TestWithParam<OriginCase> {};
