@@ -204,13 +204,14 @@ void LabelDrawer::DrawGlyph(std::span<const std::uint8_t> glyph, std::int32_t x0
             case 9: {
                 const bool skipping = skipNext;
                 skipNext = false;
-                while (n - i >= 2) {
+                bool closed = false;
+                while (!closed && n - i >= 2) {
                     const std::int64_t dx = signedByte(i), dy = signedByte(i + 1);
                     i += 2;
-                    if (dx == 0 && dy == 0) break;
-                    if (!skipping) moveBy(dx * factor, dy * factor);
+                    closed = dx == 0 && dy == 0;
+                    if (!closed && !skipping) moveBy(dx * factor, dy * factor);
                 }
-                if (n - i == 1) i = n;
+                if (!closed) i = n;   // cut short: a lone byte is no pair
                 break;
             }
             case 14: skipNext = true; break;
@@ -223,16 +224,17 @@ void LabelDrawer::DrawGlyph(std::span<const std::uint8_t> glyph, std::int32_t x0
             case 10: i = std::min(n, i + 2); skipNext = false; break;
             case 11: i = std::min(n, i + 5); skipNext = false; break;
             case 12: i = std::min(n, i + 3); skipNext = false; break;
-            case 13:   // bulge arcs: (dx, dy, bulge) until the pair 0, 0
-                while (n - i >= 2) {
-                    const bool end = glyph[i] == 0 && glyph[i + 1] == 0;
+            case 13: {   // bulge arcs: (dx, dy, bulge) until the pair 0, 0
+                bool closed = false;
+                while (!closed && n - i >= 2) {
+                    closed = glyph[i] == 0 && glyph[i + 1] == 0;
                     i += 2;
-                    if (end) break;
-                    i = std::min(n, i + 1);
+                    if (!closed) i = std::min(n, i + 1);
                 }
-                if (n - i == 1) i = n;
+                if (!closed) i = n;
                 skipNext = false;
                 break;
+            }
             default: break;   // 0: no action; 15 is not a shape code
         }
     }
