@@ -79,7 +79,7 @@ bool BandLayout::Fits(std::int32_t columnCount) const {
 }
 
 std::int32_t BandLayout::PlacedRows(std::int32_t columnCount) const {
-    if (heads_.SingleHead()) return columnCount;
+    if (heads_.PlacesColumnCountRows()) return columnCount;
     const std::int64_t r = static_cast<std::int64_t>(columnCount) - heads_.MaxOffset() -
                            2LL * config_.lineWidth - 41;
     return saturate32(std::clamp<std::int64_t>(r, 0, columnCount));

@@ -50,7 +50,7 @@ public:
     std::int64_t BitmapRows(std::int32_t columnCount) const;
     // Whether bands of this column count fit the buffers.
     bool Fits(std::int32_t columnCount) const;
-    // Four-head: rows laid out per cartridge (R, or ColumnCount for one cartridge).
+    // Four-head: rows laid out per cartridge (R, or ColumnCount for 1# alone).
     std::int32_t PlacedRows(std::int32_t columnCount) const;
 
     // Margins in columns: A (right) and B (left).

@@ -48,6 +48,7 @@ void HeadGeometry::buildTwoHead(const RasterConfig& c) {
     // Only 1# (1) or only 2# (2); any other value prints with both.
     if (c.headSelect == 1 || c.headSelect == 2) {
         singleHead_ = true;
+        columnCountRows_ = true;
         firingCount_ = 1;
         const int on = c.headSelect - 1;
         slots_[on].fires = true;
@@ -74,6 +75,7 @@ void HeadGeometry::buildFourHead(const RasterConfig& c) {
     slotCount_ = comb.count;
     firingCount_ = comb.count;
     singleHead_ = comb.count == 1;
+    columnCountRows_ = combination == 1;
     int dot = 0;
     for (int s = 0; s < comb.count; ++s) {
         HeadSlot& slot = slots_[s];

@@ -51,8 +51,14 @@ public:
     int BytesPerColumn() const { return 22 * slotCount_; }
     // Bitmap width in dots: 320 or 640.
     int BitmapWidth() const { return bitmapWidth_; }
-    // One cartridge prints (single-head placement over ColumnCount rows).
+    // One cartridge prints.
     bool SingleHead() const { return singleHead_; }
+    // The band lays out ColumnCount rows instead of the rows the drawing
+    // can reach: either head alone on the two-head machine, 1# alone on the
+    // four-head machine.  2# alone is laid out like the multi-cartridge
+    // combinations: at 2#'s own positions the ColumnCount rule would push
+    // the rows below 2#'s position past the last column sent.
+    bool PlacesColumnCountRows() const { return columnCountRows_; }
     // Cartridges that print (1..4).
     int FiringCount() const { return firingCount_; }
 
@@ -73,6 +79,7 @@ private:
     int maxOffset_ = 0;
     int bitmapWidth_ = kTwoHeadBitmapWidth;
     bool singleHead_ = false;
+    bool columnCountRows_ = false;
     std::vector<DotTarget> targets_;
 };
 
