@@ -18,7 +18,8 @@ inline bool LinkWait(std::stop_token token, int ms) {
     std::mutex m;
     std::condition_variable_any cv;
     std::unique_lock lock(m);
-    return !cv.wait_for(lock, token, std::chrono::milliseconds(ms), [] { return false; });
+    cv.wait_for(lock, token, std::chrono::milliseconds(ms), [] { return false; });
+    return !token.stop_requested();
 }
 
 }  // namespace pv

@@ -1,0 +1,135 @@
+// The link loop, the refresh and housekeeping loops, against the virtual
+// plotter.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "link/housekeeping_loop.h"
+#include "link/link_loop.h"
+#include "link/link_result.h"
+#include "link/refresh_loop.h"
+#include "link_test_util.h"
+
+namespace pv::test {
+namespace {
+
+std::uint16_t FreePort() {
+    auto p = StartPlotter();
+    return p ? p->port() : 0;
+}
+
+TEST(LinkLoop, CodesQueuedWhileOfflineAreSentInOrderOnceOnline) {
+    const std::uint16_t port = FreePort();
+    ASSERT_NE(port, 0);
+    Station s(port, Edition::TwoHead, 300);
+    LinkLoop loop(*s.protocol);
+    loop.Start();
+    // The loop clears the queue on its first pass; let it try the dead port.
+    ASSERT_TRUE(WaitFor([&] { return s.state.queue.Count() == 0 && !s.state.status.online.load(); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const std::vector<std::uint8_t> codes{kCmdFanOn, kCmdKnifeDown, kCmdKnifeUp, kCmdFanOff, kCmdCutPaperOff};
+    for (auto c : codes) EXPECT_EQ(s.state.queue.Push(c), 0);
+    EXPECT_EQ(s.state.queue.Push(kCmdReset), -1);
+    EXPECT_FALSE(s.state.status.online.load());
+
+    auto plotter = StartPlotter(Edition::TwoHead, {}, {}, port);
+    ASSERT_TRUE(plotter);
+    ASSERT_TRUE(WaitFor([&] { return plotter->machine().IdleCommands().size() >= codes.size(); }));
+    EXPECT_EQ(plotter->machine().IdleCommands(), codes);
+    EXPECT_TRUE(s.state.status.online.load());
+    // The address the machine reports is the one the link reached.
+    EXPECT_EQ(s.settings.MachineIP, kLoopback);
+}
+
+TEST(LinkLoop, MissedPollOverEthernetReadsTheParametersAgainBeforeAnyCommand) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    const auto port = plotter->port();
+    Station s(port, Edition::TwoHead, 300);
+    LinkLoop loop(*s.protocol);
+    loop.Start();
+    ASSERT_TRUE(WaitFor([&] { return s.state.status.online.load(); }));
+    // The loop polls every 102nd pass: wait for one poll to be answered.
+    ASSERT_TRUE(WaitFor([&] {
+        auto log = plotter->machine().FrameLog();
+        return std::count(log.begin(), log.end(), std::pair<std::uint8_t, std::uint8_t>{0x50, 0x3A}) > 0;
+    }));
+    plotter.reset();
+    ASSERT_TRUE(WaitFor([&] { return !s.state.status.online.load(); }));
+    EXPECT_EQ(s.state.status.state.load(), kStateInitialising);
+    s.state.queue.Push(kCmdCleanHeads);
+
+    plotter = StartPlotter(Edition::TwoHead, {}, {}, port);
+    ASSERT_TRUE(plotter);
+    ASSERT_TRUE(WaitFor([&] { return !plotter->machine().IdleCommands().empty(); }));
+    const auto log = plotter->machine().FrameLog();
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(log[0], (std::pair<std::uint8_t, std::uint8_t>{0x51, kReadMachineIP}));
+    EXPECT_EQ(log[1], (std::pair<std::uint8_t, std::uint8_t>{0x51, kReadAdvParams}));
+    EXPECT_EQ(log[2], (std::pair<std::uint8_t, std::uint8_t>{0x51, kReadMachineParams}));
+    EXPECT_EQ(log[3], (std::pair<std::uint8_t, std::uint8_t>{0x50, kCmdCleanHeads}));
+}
+
+TEST(LinkLoop, ParameterWritesReachTheMachineAndAFailedOneStillMovesTheAddress) {
+    for (Edition e : {Edition::TwoHead, Edition::FourHead}) {
+        auto plotter = StartPlotter(e);
+        ASSERT_TRUE(plotter);
+        Station s(plotter->port(), e);
+        ASSERT_EQ(s.protocol->ReadMachineParameters(), kLinkOk);
+        EXPECT_EQ(s.params, MachineParams::Defaults(e));
+        s.params.adv.bandsPerCutSegment = 12;
+        s.params.adv.firmwareFlag = 'Y';
+        s.params.machine.bufferRightMm = 7;
+        s.params.machine.head2PosRight = 200;
+        EXPECT_EQ(s.protocol->WriteAdvParams(), kLinkOk);
+        EXPECT_EQ(s.protocol->WriteMachineParams(), kLinkOk);
+        EXPECT_EQ(plotter->machine().Params(), s.params);
+
+        s.state.editMachineIP = 0x0200007F;   // 127.0.0.2
+        EXPECT_EQ(s.protocol->WriteMachineIP(), kLinkOk);
+        EXPECT_EQ(plotter->machine().WrittenIp(), 0x0200007F);
+        EXPECT_EQ(s.settings.MachineIP, 0x0200007F);
+        EXPECT_TRUE(s.host.Messages().empty());
+    }
+    // Nobody answers: the message, and the new address all the same.
+    Station s(FreePort(), Edition::TwoHead, 300);
+    s.state.editMachineIP = 0x0300007F;
+    EXPECT_NE(s.protocol->WriteMachineIP(), kLinkOk);
+    EXPECT_EQ(s.host.Messages(), std::vector<std::string>{"Failed To Save Parameter!"});
+    EXPECT_EQ(s.settings.MachineIP, 0x0300007F);
+}
+
+TEST(LinkLoop, ReadingTheParametersStopsAtTheFirstFailure) {
+    auto plotter = StartPlotter(Edition::FourHead);   // answers with the four-head sizes
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port(), Edition::TwoHead);
+    const MachineParams before = s.params;
+    s.settings.MachineIP = kLoopback;
+    EXPECT_EQ(s.protocol->ReadMachineParameters(), kLinkFailed);
+    EXPECT_EQ(s.params, before);
+}
+
+TEST(LinkLoops, StopPromptlyAndRefreshOnlyWhileNoPrintRuns) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port());
+    s.settings.AutoDelFinish = 1;
+    {
+        RefreshLoop refresh(s.state, s.host);
+        LinkLoop link(*s.protocol);
+        HousekeepingLoop housekeeping(s.state, s.settings, s.host);
+        refresh.Start();
+        link.Start();
+        housekeeping.Start();
+        ASSERT_TRUE(WaitFor([&] { return s.host.refreshes.load() >= 1 && s.host.autoScans.load() >= 1; }));
+        s.state.printThread = true;
+        const int refreshes = s.host.refreshes.load();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        EXPECT_LE(s.host.refreshes.load(), refreshes + 1);
+        s.state.printThread = false;
+    }   // the destructors stop and join all three
+    EXPECT_GE(s.host.manualScans.load(), 1);
+}
+
+}  // namespace
+}  // namespace pv::test
