@@ -39,30 +39,25 @@ void ColumnPlacer::rowBytes(const BandRaster& raster, int row) {
     }
 }
 
-// The slot's bytes of the current row into a column.  An empty row is only
-// written where it may replace earlier data (`force`).
-void ColumnPlacer::put(int slot, std::int64_t column, bool force) {
-    if (rowEmpty_ && !force) return;
+// The slot's bytes of the current row into a column (an empty row writes
+// nothing: the column array starts every band cleared).
+void ColumnPlacer::put(int slot, std::int64_t column) {
+    if (rowEmpty_) return;
     if (column < 0 || static_cast<std::size_t>(column) >= capacity_) return;
     const std::size_t c = static_cast<std::size_t>(column);
     std::memcpy(columns_.data() + c * stride_ + 22 * slot, row_.data() + 22 * slot, 22);
     dirty_ = std::max(dirty_, c + 1);
 }
 
-// The slot's bytes of the current row added bytewise (8-bit, wrapping) to
-// the slot's bytes of column `from`, into `column`.
-void ColumnPlacer::putSum(int slot, std::int64_t column, std::int64_t from) {
+// The slot's bytes of the current row merged into what a column already
+// holds: a nozzle fires when either row fires it.
+void ColumnPlacer::merge(int slot, std::int64_t column) {
+    if (rowEmpty_) return;
     if (column < 0 || static_cast<std::size_t>(column) >= capacity_) return;
     const std::size_t c = static_cast<std::size_t>(column);
     std::uint8_t* dst = columns_.data() + c * stride_ + 22 * slot;
     const std::uint8_t* add = row_.data() + 22 * slot;
-    std::array<std::uint8_t, 22> sum{};
-    if (from >= 0 && static_cast<std::size_t>(from) < capacity_) {
-        const std::uint8_t* src = columns_.data() + static_cast<std::size_t>(from) * stride_ + 22 * slot;
-        std::memcpy(sum.data(), src, 22);
-    }
-    for (int j = 0; j < 22; ++j) sum[j] = static_cast<std::uint8_t>(sum[j] + add[j]);
-    std::memcpy(dst, sum.data(), 22);
+    for (int j = 0; j < 22; ++j) dst[j] = static_cast<std::uint8_t>(dst[j] | add[j]);
     dirty_ = std::max(dirty_, c + 1);
 }
 
@@ -92,7 +87,9 @@ void ColumnPlacer::placeTwoHead(const BandRaster& raster, const BandLayout& layo
     }
     const std::int64_t rows = layout.BitmapRows(columnCount);
     if (!layout.IsReversed(a)) {
-        // Leftwards: rows inside the right margin A move by the right edge line C.
+        // Leftwards: the rows inside the right margin (A columns) move by the
+        // right edge line C.  Where C > 0 pushes them onto the first rows
+        // after the margin, those columns carry both rows.
         const std::int64_t p1 = heads.Slot(0).posLeft, p2 = heads.Slot(1).posLeft;
         const std::int64_t A = layout.RightMarginColumns(), C = cfg.edgeRightPx;
         for (std::int64_t r = 0; r < rows; ++r) {
@@ -101,8 +98,8 @@ void ColumnPlacer::placeTwoHead(const BandRaster& raster, const BandLayout& layo
                 put(0, p1 + r + C);
                 put(1, p2 + r + C);
             } else if (r < A) {
-                putSum(0, p1 + r, p1 + r + C);
-                putSum(1, p2 + r, p2 + r + C);
+                merge(0, p1 + r);
+                merge(1, p2 + r);
             } else {
                 put(0, p1 + r);
                 put(1, p2 + r);
@@ -110,20 +107,19 @@ void ColumnPlacer::placeTwoHead(const BandRaster& raster, const BandLayout& layo
         }
         return;
     }
-    // Rightwards: rows past the left margin B move back by the left edge line D.
+    // Rightwards: the rows past the left margin (from ColumnCount - B on)
+    // move back by the left edge line D; where D > 0 brings them onto the
+    // last rows before, those columns carry both rows.
     const std::int64_t p1 = heads.Slot(0).posRight, p2 = heads.Slot(1).posRight;
     const std::int64_t B = layout.LeftMarginColumns(), D = cfg.edgeLeftPx;
-    // With D > 0 these rows land on columns already written, so even empty
-    // rows must be written.
-    const bool force = D > 0;
     for (std::int64_t r = 0; r < rows; ++r) {
         rowBytes(raster, static_cast<int>(r));
         if (r > cc - B + D) {
-            put(0, p1 - D + r, force);
-            put(1, p2 - D + r, force);
+            merge(0, p1 - D + r);
+            merge(1, p2 - D + r);
         } else if (r > cc - B) {
-            putSum(0, p1 + r, p1 - D + r);
-            putSum(1, p2 + r, p2 - D + r);
+            merge(0, p1 + r);
+            merge(1, p2 + r);
         } else {
             put(0, p1 + r);
             put(1, p2 + r);

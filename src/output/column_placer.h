@@ -40,8 +40,8 @@ public:
 private:
     void begin(const BandLayout& layout);
     void rowBytes(const BandRaster& raster, int row);
-    void put(int slot, std::int64_t column, bool force = false);
-    void putSum(int slot, std::int64_t column, std::int64_t from);
+    void put(int slot, std::int64_t column);
+    void merge(int slot, std::int64_t column);
     void placeTwoHead(const BandRaster& raster, const BandLayout& layout, std::int32_t columnCount,
                       std::int32_t a);
     void placeFourHead(const BandRaster& raster, const BandLayout& layout, std::int32_t columnCount,
