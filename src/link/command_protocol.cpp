@@ -143,19 +143,17 @@ int CommandProtocol::SendBand(PrintJobSource& job, int a) {
     std::span<const std::uint8_t> bytes;
     if (job.BuildBand(a, bytes) < 0) return kBandBuildFailed;
     if (commu_.SendBulk(bytes.data(), bytes.size()) != static_cast<long>(bytes.size())) return kLinkFailed;
-    const bool reverse = params_.machine.bidirectional != 0 && (a % 2) == 1;
-    const auto header = EncodeBandHeader(a, reverse);
+    const auto header = EncodeBandHeader(a, job.BandReversed(a));
     return commu_.WriteBlock(kWriteBandHeader, header.data(), header.size());
 }
 
 int CommandProtocol::SendCutSegment(PrintJobSource& job, int i) {
     if (i > job.BandCount()) return kLinkOk;
-    records_.clear();
-    job.BuildCutSegment(i, records_);
-    if (records_.empty()) return kLinkOk;
-    if (PackCutRecords(records_, wire_) != kCutPackOk) return kLinkFailed;
+    const std::span<const CutRecord> records = job.BuildCutSegment(i);
+    if (records.empty()) return kLinkOk;
+    if (PackCutRecords(records, wire_) != kCutPackOk) return kLinkFailed;
     if (commu_.SendBulk(wire_.data(), wire_.size()) != static_cast<long>(wire_.size())) return kLinkFailed;
-    const auto header = EncodeCutHeader(static_cast<std::int32_t>(records_.size()));
+    const auto header = EncodeCutHeader(static_cast<std::int32_t>(records.size()));
     if (commu_.WriteBlock(kWriteCutHeader, header.data(), header.size()) != kLinkOk) {
         LinkWait({}, 1);
         return kLinkFailed;

@@ -106,7 +106,6 @@ private:
     MachineParams& params_;
     LinkState& state_;
     StationHost& host_;
-    std::vector<CutRecord> records_;
     std::vector<std::uint8_t> wire_;
 };
 

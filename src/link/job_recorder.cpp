@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "link/band_ink_image.h"
+#include "output/raster_config.h"
 
 namespace pv {
 
@@ -51,7 +52,7 @@ nlohmann::json Cuts(const PlotterJob& job) {
 
 }  // namespace
 
-JobRecorder::JobRecorder(std::string dir) : dir_(std::move(dir)) {}
+JobRecorder::JobRecorder(std::string dir, const AppSettings& settings) : dir_(std::move(dir)), settings_(settings) {}
 
 std::string JobRecorder::JobFolderName(int number) {
     char name[32];
@@ -66,7 +67,10 @@ bool JobRecorder::Record(const PlotterJob& job) {
     if (ec) return false;
     bool ok = WriteText(folder / "summary.json", Summary(job).dump(1) + "\n");
     ok = WriteText(folder / "cuts.json", Cuts(job).dump(1) + "\n") && ok;
-    ok = WriteBandInkImage(job, (folder / "ink.png").string()) && ok;
+    AppSettings settings = settings_;
+    settings.edition = job.edition;
+    const BandInk ink = ReconstructBandInk(job, RasterConfig::From(settings, job.params));
+    ok = WriteBandInkImage(ink, (folder / "ink.png").string()) && ok;
     return ok;
 }
 

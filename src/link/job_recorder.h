@@ -7,12 +7,15 @@
 #include <string>
 
 #include "link/plotter_job.h"
+#include "settings/app_settings.h"
 
 namespace pv {
 
 class JobRecorder {
 public:
-    explicit JobRecorder(std::string dir);
+    // `settings`: the settings the jobs were prepared with, which say how
+    // their bands are laid out (line width, cleaning band, logo).
+    JobRecorder(std::string dir, const AppSettings& settings);
     // false when a file could not be written.
     bool Record(const PlotterJob& job);
 
@@ -20,6 +23,7 @@ public:
 
 private:
     std::string dir_;
+    AppSettings settings_;
 };
 
 }  // namespace pv

@@ -59,6 +59,7 @@ int PrintDriver::Run(std::stop_token token) {
     state.printThread.store(false);
     finished_.store(true);
     protocol_.host().PrintFinished(result);
+    returned_.store(true);
     return result;
 }
 
@@ -101,9 +102,9 @@ void PrintDriver::SendFinal(std::uint8_t code, std::stop_token token) {
 int PrintDriver::StreamJob(std::stop_token token) {
     LinkState& state = protocol_.state();
     const int n = job_.BandCount();
-    const int p = std::max<int>(protocol_.params().adv.bandsPerCutSegment, 1);
+    const int p = std::max(job_.BandsPerCutSegment(), 1);
     const int k = (n + p - 1) / p;
-    const bool plotOnly = protocol_.settings().PlotOnly != 0;
+    const bool plotOnly = job_.PlotOnly();
     int j = 0;
     int i = 0;
     int bandFailures = 0;

@@ -39,7 +39,10 @@ public:
     // Runs the whole print on the calling thread; returns the result.
     int Run(std::stop_token token = {});
     void Stop();
+    // The print is over (the window may be hearing of it just now).
     bool Finished() const { return finished_.load(); }
+    // The window has heard of it: the thread has nothing left to do.
+    bool Returned() const { return returned_.load(); }
     int result() const { return result_.load(); }
     // Why the print failed, in the user's language; empty when it printed.
     std::string message() const;
@@ -62,6 +65,7 @@ private:
     PrintJobSource& job_;
     StatusPoller poller_;
     std::atomic<bool> finished_{false};
+    std::atomic<bool> returned_{false};
     std::atomic<int> result_{0};
     mutable std::mutex messageLock_;
     std::string message_;

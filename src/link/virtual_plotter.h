@@ -15,6 +15,7 @@
 
 #include "link/plotter_faults.h"
 #include "link/plotter_machine.h"
+#include "settings/app_settings.h"
 #include "settings/edition.h"
 
 namespace pv {
@@ -28,6 +29,9 @@ struct VirtualPlotterOptions {
     double speed = 0;                       // 0 as fast as possible, 1 a real machine's pace
     std::vector<PlotterFault> faults;
     std::string recordDir;                  // empty: record nothing
+    // The settings the jobs are prepared with: how the recording reads the
+    // bands' layout (line width, cleaning band, logo).
+    AppSettings layoutSettings;
 };
 
 class VirtualPlotter {

@@ -72,15 +72,24 @@ public:
         bytes = data_;
         return 0;
     }
-    void BuildCutSegment(int i, std::vector<CutRecord>& records) override {
-        for (int k = 0; k <= i; ++k) records.push_back(CutRecord{i * 1000, k * 10, k == 0 ? 'M' : 'F'});
+    int BandsPerCutSegment() const override { return perSegment; }
+    bool PlotOnly() const override { return plotOnly; }
+    bool BandReversed(int a) const override { return bidirectional && a % 2 == 1; }
+    std::span<const CutRecord> BuildCutSegment(int i) override {
+        records_.clear();
+        for (int k = 0; k <= i; ++k) records_.push_back(CutRecord{i * 1000, k * 10, k == 0 ? 'M' : 'F'});
+        return records_;
     }
     std::size_t bandBytes = 3000;
+    int perSegment = 8;
+    bool plotOnly = false;
+    bool bidirectional = true;
 
 private:
     int bands_, plotBands_, columns_;
     std::int32_t maxX_;
     std::vector<std::uint8_t> data_;
+    std::vector<CutRecord> records_;
 };
 
 // Waits, a bounded number of times, for a condition.

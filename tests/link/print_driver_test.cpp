@@ -70,9 +70,9 @@ TEST(PrintDriver, PlotOnlySendsNoCutDataButKeepsTheSameSteps) {
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
     Station s(plotter->port());
-    s.settings.PlotOnly = 1;
-    s.params.machine.bidirectional = 0;
     ScriptedJob job(20, 20);
+    job.plotOnly = true;
+    job.bidirectional = false;
     PrintDriver driver(*s.protocol, job);
     EXPECT_EQ(driver.Run(), kPrintDone);
     auto done = LastJob(*plotter);
