@@ -29,8 +29,7 @@ void fiveBars(cairo_t* cr, double firstRow, int lastDot) {
 void rotatedText(cairo_t* cr, const std::string& text, double dot, double row, double height,
                  double width) {
     const std::string t = Utf8Sanitized(text);
-    const int chars = Utf8Length(t);
-    if (chars == 0 || height <= 0 || width <= 0) return;
+    if (t.empty() || height <= 0 || width <= 0) return;
     cairo_save(cr);
     cairo_select_font_face(cr, kFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_font_options_t* opts = cairo_font_options_create();
@@ -39,17 +38,18 @@ void rotatedText(cairo_t* cr, const std::string& text, double dot, double row, d
     cairo_set_font_options(cr, opts);
     cairo_font_options_destroy(opts);
 
-    // A cell (ascent + descent) of `height`; the characters squeezed or
-    // stretched so that the text is `width` per character on average.
+    // A cell (ascent + descent) of `height`; a half-width character (a
+    // digit) `width` wide, so full-width (Chinese) characters take two
+    // widths, as with a sans-serif face of that average character width.
     cairo_set_font_size(cr, height);
     cairo_font_extents_t fe;
     cairo_font_extents(cr, &fe);
     const double em = (fe.ascent + fe.descent) > 0 ? height * height / (fe.ascent + fe.descent)
                                                    : height;
     cairo_set_font_size(cr, em);
-    cairo_text_extents_t te;
-    cairo_text_extents(cr, t.c_str(), &te);
-    const double sx = te.x_advance > 0 ? em * width * chars / te.x_advance : em;
+    cairo_text_extents_t digit;
+    cairo_text_extents(cr, "0", &digit);
+    const double sx = digit.x_advance > 0 ? em * width / digit.x_advance : em;
     cairo_matrix_t m;
     cairo_matrix_init_scale(&m, sx, em);
     cairo_set_font_matrix(cr, &m);
