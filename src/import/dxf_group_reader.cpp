@@ -1,5 +1,7 @@
 #include "import/dxf_group_reader.h"
 
+#include <sys/stat.h>
+
 #include <cfloat>
 #include <charconv>
 #include <cstring>
@@ -67,6 +69,8 @@ DxfGroupReader::~DxfGroupReader() {
 bool DxfGroupReader::Open(const std::string& path) {
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr) return false;
+    struct stat st {};
+    if (::fstat(::fileno(file_), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     block_ = std::make_unique<std::uint8_t[]>(kBlockSize);
     data_ = block_.get();
     return true;
@@ -84,6 +88,7 @@ bool DxfGroupReader::Fill() {
     size_ = std::fread(block_.get(), 1, kBlockSize, file_);
     pos_ = 0;
     if (size_ == 0) {
+        failed_ = std::ferror(file_) != 0;
         eof_ = true;
         return false;
     }

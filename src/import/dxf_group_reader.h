@@ -34,6 +34,7 @@ public:
     DxfGroupReader(const DxfGroupReader&) = delete;
     DxfGroupReader& operator=(const DxfGroupReader&) = delete;
 
+    // Opens a regular file; false for anything else.
     bool Open(const std::string& path);
     // Reads from memory instead of a file (the bytes must outlive the reader).
     void OpenMemory(const std::uint8_t* data, std::size_t size);
@@ -47,6 +48,9 @@ public:
     // Skips whole groups until (0, keyword); false when the input ends first.
     bool Find(std::string_view keyword);
 
+    // True when reading the file failed before its end.
+    bool Failed() const { return failed_; }
+
 private:
     // One line without its end into `out`; false at the end of the input.
     bool ReadLine(std::string& out);
@@ -58,6 +62,7 @@ private:
     std::size_t pos_ = 0;
     bool memory_ = false;
     bool eof_ = false;
+    bool failed_ = false;
     bool skipLf_ = false;                  // the last line ended in CR
     std::unique_ptr<std::uint8_t[]> block_;
 

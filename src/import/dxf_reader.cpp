@@ -82,7 +82,8 @@ void DxfReader::ReadEntityList(int block, std::string_view end) {
 namespace {
 
 int Run(DxfDrawing& drawing, DxfGroupReader& groups) {
-    return DxfReader(drawing, groups).ReadAll() ? 1 : 0;
+    const bool ok = DxfReader(drawing, groups).ReadAll();
+    return ok && !groups.Failed() ? 1 : 0;
 }
 
 }  // namespace

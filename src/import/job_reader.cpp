@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "import/dxf_job_reader.h"
 #include "import/hpgl_file.h"
 #include "import/plt_unit.h"
 #include "settings/app_settings.h"
@@ -36,11 +37,18 @@ ReadJobResult ReadHpglJob(const std::string& path, const AppSettings& settings, 
     return out;
 }
 
-// The DXF reader and its conversion into curves come next; until then a DXF
-// file is refused like a file that cannot be opened.
-ReadJobResult ReadDxfJob(const std::string&, const AppSettings&, const MessageSink&, ReadPath) {
+// DXF drawings: the reader and its conversion fill the page, which then goes
+// through the DXF reading sequence.  A file that cannot be read (or whose
+// texts cannot be passed through "dxfChar.plt") reports its failure.
+ReadJobResult ReadDxfJobFile(const std::string& path, const AppSettings& settings, const MessageSink& sink,
+                             ReadPath) {
     ReadJobResult out;
-    out.result = kHpglCannotOpen;
+    auto page = std::make_unique<COnePage>();
+    page->filePath = path;
+    out.result = ReadDxfJob(*page, settings, sink);
+    if (out.result != kDxfJobOk) return out;
+    RunDxfPostReadSequence(*page, settings);
+    if (!page->curves.empty()) out.page = std::move(page);
     return out;
 }
 
@@ -58,7 +66,7 @@ bool IsDxfPath(const std::string& path) {
 
 ReadJobResult ReadJobFile(const std::string& path, const AppSettings& settings, const MessageSink& sink,
                           ReadPath readPath) {
-    if (IsDxfPath(path)) return ReadDxfJob(path, settings, sink, readPath);
+    if (IsDxfPath(path)) return ReadDxfJobFile(path, settings, sink, readPath);
     return ReadHpglJob(path, settings, sink, readPath);
 }
 

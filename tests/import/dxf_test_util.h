@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "import/dxf_drawing.h"
 #include "import/dxf_reader.h"
+#include "settings/app_settings.h"
 
 namespace pv::test {
 
@@ -78,5 +80,19 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Settings whose program directory (fonts, "dxfChar.plt") is `dir`.
+inline AppSettings SettingsIn(const TempDir& dir) {
+    AppSettings s;
+    s.ProgramDir = dir.dir();
+    s.HzFontPath = s.ProgramDir + "fon_hz.bin";
+    s.EnFontPath = s.ProgramDir + "fon_en.bin";
+    return s;
+}
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 }  // namespace pv::test
