@@ -2,7 +2,7 @@
 // then page building) on both machines.  The first input byte picks the
 // settings so that the IP/SC scaling, the font scale and the four-head
 // LT rule are all reached.  Loading the stroke fonts dominates a run, so
-// only inputs with bit 0x40 set get them; the others read with fonts that
+// only inputs whose first byte has all of 0x70 set get them; the others read with fonts that
 // cannot be found (labels then draw nothing), which is many times faster.
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +22,7 @@ pv::AppSettings MakeSettings(std::uint8_t pick) {
         std::filesystem::create_directories(d);
         return d.string() + "/";
     }();
-    const std::string fonts = (pick & 0x40) ? dir : dir + "no-such-dir/";
+    const std::string fonts = (pick & 0x70) == 0x70 ? dir : dir + "no-such-dir/";
     pv::AppSettings s;
     s.ProgramDir = dir;
     s.HzFontPath = fonts + "fon_hz.bin";

@@ -9,6 +9,8 @@ void HpglPageBuilder::Build(const PlotCommandList& commands) {
     curveKind_ = kind_ = kDrawn;
     curveLineType_ = lineType_ = 0;
     xOffset_ = 0;
+    haveExtents_ = false;
+    for (CCurve& c : page_.curves) Extend(c);
     for (const PlotCommandList::Record& r : commands.Records()) {
         const auto v = commands.Params(r);
         switch (r.kind) {
@@ -68,12 +70,17 @@ void HpglPageBuilder::SelectPen(bool hasPen, std::int32_t pen) {
     curveKind_ = kind_;
 }
 
+// The page's bounds are brought up to date and the next page starts at its
+// maxX.
 void HpglPageBuilder::NextPage() {
     Flush();
-    if (!page_.curves.empty()) {
-        page_.CalcBounds();
-        xOffset_ = page_.maxX;
+    if (haveExtents_) {
+        page_.minX = minX_;
+        page_.maxX = maxX_;
+        page_.minY = minY_;
+        page_.maxY = maxY_;
     }
+    if (!page_.curves.empty()) xOffset_ = page_.maxX;
     curveKind_ = kind_ = kDrawn;
     curveLineType_ = lineType_ = 0;
 }
@@ -85,6 +92,21 @@ void HpglPageBuilder::Flush() {
     c.lineType = curveLineType_;
     c.points.assign(points_.begin(), points_.end());   // exact size, no growth slack
     points_.clear();
+    Extend(c);
+}
+
+void HpglPageBuilder::Extend(CCurve& c) {
+    if (c.points.empty()) return;
+    c.CalcBounds();
+    if (!haveExtents_) {
+        minX_ = c.minX, maxX_ = c.maxX, minY_ = c.minY, maxY_ = c.maxY;
+        haveExtents_ = true;
+        return;
+    }
+    minX_ = std::min(minX_, c.minX);
+    maxX_ = std::max(maxX_, c.maxX);
+    minY_ = std::min(minY_, c.minY);
+    maxY_ = std::max(maxY_, c.maxY);
 }
 
 }  // namespace pv

@@ -22,6 +22,7 @@ private:
     void SelectPen(bool hasPen, std::int32_t pen);
     void NextPage();
     void Flush();                 // the current curve, if it has points, goes to the page
+    void Extend(CCurve& c);       // bounds of c, folded into the page's extents
     Point Shifted(std::int32_t x, std::int32_t y) const;
 
     COnePage& page_;
@@ -31,6 +32,10 @@ private:
     std::int32_t kind_ = kDrawn;  // kind of the selected pen
     std::int32_t lineType_ = 0;
     std::int32_t xOffset_ = 0;    // start of the current page along X
+    // The page's extents, kept up to date curve by curve so that a page
+    // command costs nothing however many there are.
+    bool haveExtents_ = false;
+    std::int32_t minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;
 };
 
 }  // namespace pv

@@ -105,6 +105,24 @@ TEST(HpglReader, BuildPageAppendsAfterExistingCurves) {
     EXPECT_EQ(page.curves[2].points, (std::vector<Point>{{300, 0}, {301, 1}}));
 }
 
+// Page commands by the million after a long drawing: each page starts at the
+// drawing's end without going over the whole drawing again.
+TEST(HpglReader, ManyPagesAfterALongDrawing) {
+    std::string text = "PU0,0;PD";
+    for (int i = 1; i <= 200'000; ++i) text += std::to_string(i % 1000) + "," + std::to_string(i % 7) + ",";
+    text += "5,5;";
+    for (int i = 0; i < 1'000'000; ++i) text += "PG;";
+    text += "PU0,0;PD1,0;";
+    AppSettings s;
+    CHpglFile r(s);
+    ASSERT_EQ(r.ReadStream(text), kHpglOk);
+    COnePage page;
+    r.BuildPage(page, 0);
+    ASSERT_EQ(page.curves.size(), 2u);
+    EXPECT_EQ(page.curves[1].points, (std::vector<Point>{{999, 0}, {1000, 0}}));
+    EXPECT_EQ(page.maxX, 999);
+}
+
 TEST(HpglReader, ResultCodes) {
     const std::vector<std::pair<std::string, int>> cases = {
         {"DF5;  ", kHpglSyntax},
