@@ -12,7 +12,30 @@
 namespace pv {
 
 namespace {
+
+// The bytes of a received band up to the end of its compressed data: what
+// follows is the padding of the last bulk packet.  A zero word and the
+// run length after it stand for that many zero words.
+std::size_t CompressedLength(const std::vector<std::uint8_t>& data, std::int64_t words) {
+    std::int64_t produced = 0;
+    std::size_t at = 0;
+    while (produced < words && at + 2 <= data.size()) {
+        const unsigned w = data[at] | static_cast<unsigned>(data[at + 1]) << 8;
+        at += 2;
+        if (w != 0) {
+            ++produced;
+        } else if (at + 2 <= data.size()) {
+            produced += data[at] | static_cast<unsigned>(data[at + 1]) << 8;
+            at += 2;
+        } else {
+            break;
+        }
+    }
+    return at;
+}
+
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 31;
+constexpr std::int64_t kMaxRgbPixels = 50'000'000;
 }
 
 BandInk ReconstructBandInk(const PlotterJob& job, const RasterConfig& config) {
@@ -39,7 +62,9 @@ BandInk ReconstructBandInk(const PlotterJob& job, const RasterConfig& config) {
     BandDots dots;
     for (const auto& [index, band] : bands) {
         BandDecodeStats stats;
-        if (decoder.Decode(band->data, index, dots, &stats) != kBandOk) {
+        const std::int64_t words = static_cast<std::int64_t>(job.columnCount) * layout.Heads().BytesPerColumn() / 2;
+        const std::span<const std::uint8_t> bytes(band->data.data(), CompressedLength(band->data, words));
+        if (decoder.Decode(bytes, index, dots, &stats) != kBandOk) {
             ++ink.bandsUndecodable;
             continue;
         }
@@ -57,7 +82,10 @@ BandInk ReconstructBandInk(const PlotterJob& job, const RasterConfig& config) {
 bool WriteBandInkImage(const BandInk& ink, const std::string& path) {
     const int width = std::max(ink.width, 1);
     const int height = std::max(ink.height, 1);
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
+    // Black ink on white paper; a picture too large for that is written with
+    // one bit per pixel, the ink opaque.
+    const bool small = static_cast<std::int64_t>(width) * height <= kMaxRgbPixels;
+    cairo_surface_t* s = cairo_image_surface_create(small ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_A1, width, height);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         return false;
@@ -65,9 +93,19 @@ bool WriteBandInkImage(const BandInk& ink, const std::string& path) {
     cairo_surface_flush(s);
     unsigned char* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
-    for (int y = 0; y < ink.height; ++y)
-        for (int x = 0; x < ink.width; ++x)
-            data[static_cast<std::size_t>(y) * stride + x] = ink.Get(x, y) ? 255 : 0;
+    for (int y = 0; y < height; ++y) {
+        unsigned char* row = data + static_cast<std::size_t>(y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const bool inked = y < ink.height && x < ink.width && ink.Get(x, y);
+            if (small) {
+                reinterpret_cast<std::uint32_t*>(row)[x] = inked ? 0x000000u : 0xFFFFFFu;
+            } else if (inked) {
+                // A1 pixels are packed in 32-bit words, lowest bit first on a
+                // little-endian machine.
+                reinterpret_cast<std::uint32_t*>(row)[x / 32] |= 1u << (x % 32);
+            }
+        }
+    }
     cairo_surface_mark_dirty(s);
     const bool ok = cairo_surface_write_to_png(s, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(s);

@@ -34,7 +34,10 @@ PlotterMachine::PlotterMachine(Edition edition, double speed, std::vector<Plotte
       speed_(std::isfinite(speed) && speed > 0 ? speed : 0.0),
       keepBandData_(keepBandData),
       faults_(std::move(faults)),
-      params_(MachineParams::Defaults(edition)) {}
+      params_(MachineParams::Defaults(edition)) {
+    // A current firmware: it may be updated over the link.
+    params_.adv.firmwareFlag = 'Y';
+}
 
 PlotterMachine::Clock::duration PlotterMachine::Scaled(double seconds) const {
     const double s = std::clamp(seconds * speed_, 0.0, 3600.0);

@@ -76,7 +76,9 @@ TEST(LinkLoop, ParameterWritesReachTheMachineAndAFailedOneStillMovesTheAddress) 
         ASSERT_TRUE(plotter);
         Station s(plotter->port(), e);
         ASSERT_EQ(s.protocol->ReadMachineParameters(), kLinkOk);
-        EXPECT_EQ(s.params, MachineParams::Defaults(e));
+        MachineParams expected = MachineParams::Defaults(e);
+        expected.adv.firmwareFlag = 'Y';
+        EXPECT_EQ(s.params, expected);
         s.params.adv.bandsPerCutSegment = 12;
         s.params.adv.firmwareFlag = 'Y';
         s.params.machine.bufferRightMm = 7;

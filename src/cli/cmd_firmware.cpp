@@ -1,0 +1,118 @@
+// firmware: load a firmware file into the machine's mainboard over Ethernet.
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "cli/cli_command.h"
+#include "cli/cli_options.h"
+#include "cli/machine_address.h"
+#include "link/command_protocol.h"
+#include "link/firmware_log.h"
+#include "link/firmware_update.h"
+#include "link/link_result.h"
+#include "link/machine_link.h"
+#include "settings/localized.h"
+
+namespace pv::cli {
+namespace {
+
+int RunFirmware(CliContext& ctx);
+
+const CliCommand kCommand{
+    65, "firmware", "load a firmware file (*.kxfw) into the machine",
+    "usage: firmware FILE --machine HOST[:PORT] [--ini PATH] [--set KEY=VALUE]...\n"
+    "\n"
+    "Connects to the machine over Ethernet, checks that its firmware can be\n"
+    "updated over the link, and sends FILE (40960 to 131072 bytes) page by\n"
+    "page.  The time-stamped progress lines go to stdout.  The four-head\n"
+    "machine's firmware is not loaded over the link.\n"
+    "\n"
+    "Exit status: 0 updated, 1 bad arguments, 3 offline, not supported or the\n"
+    "update failed.\n",
+    RunFirmware};
+
+const CommandRegistrar kRegistrar(kCommand);
+
+constexpr int kExitFailed = 3;
+
+class QuietHost : public StationHost {
+public:
+    void PrintFinished(int) override {}
+    void BandSent() override {}
+    void Refresh() override {}
+    void SaveSettings() override {}
+    void ScanManualDirectory() override {}
+    void ScanAutoDirectory() override {}
+    void RemoveFinishedJobs() override {}
+    void RedrawList() override {}
+    void AutoStartOff() override {}
+    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+};
+
+int RunFirmware(CliContext& ctx) {
+    OptionSpec spec;
+    spec.valued = kSettingsOptions;
+    spec.valued.push_back("--machine");
+    spec.minPositional = spec.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, spec);
+    if (!options) return 1;
+    const auto machineText = options->Value("--machine");
+    if (!machineText) {
+        std::fprintf(stderr, "%s firmware: --machine HOST[:PORT] is missing\n", ctx.programName.c_str());
+        return 1;
+    }
+    const auto machine = ParseMachineAddress(ctx.programName, *machineText, ctx.edition);
+    if (!machine) return 1;
+    AppSettings settings;
+    if (!LoadCliSettings(ctx, *options, settings)) return 1;
+    settings.ConnectViaEth = 1;
+    settings.MachineIP = machine->ip;
+    const int lang = settings.Language;
+
+    LinkState state;
+    QuietHost host;
+    MachineLink link(settings, state);
+    link.eth().SetPort(machine->port);
+    MachineParams params = MachineParams::Defaults(ctx.edition);
+    CommandProtocol protocol(link.commu(), settings, params, state, host);
+    if (protocol.ReadMachineParameters() != kLinkOk) {
+        std::fprintf(stderr, "%s\n", Localized(lang, "未联机", "Offline"));
+        return kExitFailed;
+    }
+    if (!params.FirmwareUpdatable(ctx.edition)) {
+        std::fprintf(stderr, "%s\n", Localized(lang, "旧版固件不支持在线更新", "Not supported."));
+        return kExitFailed;
+    }
+    if (IsFourHead(ctx.edition)) {
+        std::fprintf(stderr, "%s firmware: the four-head machine's firmware is not loaded over the link\n",
+                     ctx.programName.c_str());
+        return kExitFailed;
+    }
+
+    FirmwareLog log;
+    log.Log(Localized(lang, "选择固件文件，然后点击升级按钮", "Select firmware file,then press upgrade button"));
+    FirmwareUpdate update(link.commu(), log, lang);
+    std::atomic<int> result{FirmwareUpdate::kSendFailed};
+    std::atomic<bool> done{false};
+    std::jthread worker([&] {
+        result = update.UpdateFirmware(options->positional[0]);
+        done = true;
+    });
+    // The dialog's timer: every 100 ms the waiting lines go out.
+    auto drain = [&log] {
+        while (auto entry = log.Take()) std::printf("%s\n", entry->text.c_str());
+        std::fflush(stdout);
+    };
+    while (!done.load()) {
+        drain();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    worker.join();
+    drain();
+    return result == FirmwareUpdate::kUpdated ? 0 : kExitFailed;
+}
+
+}  // namespace
+}  // namespace pv::cli

@@ -1,0 +1,174 @@
+// print: a pattern file printed and cut on a machine over Ethernet.
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/cli_options.h"
+#include "cli/machine_address.h"
+#include "cli/page_source.h"
+#include "link/command_protocol.h"
+#include "link/link_print_starter.h"
+#include "link/link_result.h"
+#include "link/machine_link.h"
+#include "output/output_station.h"
+#include "output/print_preparation.h"
+
+namespace pv::cli {
+namespace {
+
+int RunPrint(CliContext& ctx);
+
+const CliCommand kCommand{
+    60, "print", "print and cut a pattern file on a machine",
+    "usage: print FILE --machine HOST[:PORT] [--copies N] [--ini PATH] [--set KEY=VALUE]...\n"
+    "\n"
+    "Connects to the machine over Ethernet, reads its parameter records, reads\n"
+    "FILE as the read command does, prepares it as a print is started and\n"
+    "streams its bands and cut segments to the machine, copy after copy.\n"
+    "Progress goes to stderr.\n"
+    "\n"
+    "  --machine HOST[:PORT]  the machine (default port: the edition's)\n"
+    "  --copies N             copies to print (1 to 999, default 1)\n"
+    "  --ini PATH             read this settings file instead of the program\n"
+    "                         directory's one\n"
+    "  --set KEY=VALUE        change one setting after reading (repeatable)\n"
+    "\n"
+    "Exit status: 0 printed, 1 bad arguments, 2 FILE could not be read,\n"
+    "3 the machine could not be reached or the print failed (the reason on\n"
+    "stderr).\n",
+    RunPrint};
+
+const CommandRegistrar kRegistrar(kCommand);
+
+constexpr int kExitFailed = 3;
+
+// The window's part, in plain code: messages and progress on stderr.
+class CliHost : public StationHost {
+public:
+    CliHost(const std::string& name, const LinkState& state) : name_(name), state_(state) {}
+
+    void PrintFinished(int result) override {
+        std::lock_guard g(lock_);
+        result_ = result;
+        done_.notify_all();
+    }
+    void BandSent() override {
+        const int total = bandTotal_;
+        if (total <= 0) return;
+        const int band = std::min(state_.bandInProgress.load() + 1, total);
+        const int percent = band * 100 / total;
+        if (percent == lastPercent_) return;
+        lastPercent_ = percent;
+        char bar[41];
+        const int filled = percent * 40 / 100;
+        for (int i = 0; i < 40; ++i) bar[i] = i < filled ? '#' : '.';
+        bar[40] = '\0';
+        std::fprintf(stderr, "\rcopy %d/%d [%s] %3d%% band %d/%d", copy_.load(), copies_.load(), bar, percent, band,
+                     total);
+        std::fflush(stderr);
+    }
+    void Refresh() override {}
+    void SaveSettings() override {}
+    void ScanManualDirectory() override {}
+    void ScanAutoDirectory() override {}
+    void RemoveFinishedJobs() override {}
+    void RedrawList() override {}
+    void AutoStartOff() override {}
+    void ShowMessage(const std::string& text) override {
+        std::fprintf(stderr, "%s%s: %s\n", lastPercent_ >= 0 ? "\n" : "", name_.c_str(), text.c_str());
+        lastPercent_ = -1;
+    }
+
+    void BeginCopy(int copy, int copies, int bands) {
+        std::lock_guard g(lock_);
+        copy_ = copy;
+        copies_ = copies;
+        bandTotal_ = bands;
+        lastPercent_ = -1;
+        result_ = 0;
+    }
+    int WaitForResult() {
+        std::unique_lock g(lock_);
+        done_.wait(g, [this] { return result_ != 0; });
+        if (lastPercent_ >= 0) std::fprintf(stderr, "\n");
+        return result_;
+    }
+
+private:
+    std::string name_;
+    const LinkState& state_;
+    std::mutex lock_;
+    std::condition_variable done_;
+    int result_ = 0;
+    std::atomic<int> copy_{0}, copies_{0}, bandTotal_{0}, lastPercent_{-1};
+};
+
+int RunPrint(CliContext& ctx) {
+    OptionSpec spec;
+    spec.valued = kSettingsOptions;
+    spec.valued.insert(spec.valued.end(), {"--machine", "--copies"});
+    spec.minPositional = spec.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, spec);
+    if (!options) return 1;
+    const auto machineText = options->Value("--machine");
+    if (!machineText) {
+        std::fprintf(stderr, "%s print: --machine HOST[:PORT] is missing\n", ctx.programName.c_str());
+        return 1;
+    }
+    const auto copies = IntOption(*options, "--copies", 1, 1, 999);
+    if (!copies) return 1;
+    const auto machine = ParseMachineAddress(ctx.programName, *machineText, ctx.edition);
+    if (!machine) return 1;
+    AppSettings settings;
+    if (!LoadCliSettings(ctx, *options, settings)) return 1;
+    settings.ConnectViaEth = 1;
+    settings.MachineIP = machine->ip;
+
+    auto source = ReadSourcePage(ctx, settings, options->positional[0], false);
+    if (!source) return kExitReadFailed;
+    if (source->page.fileName.empty()) source->page.fileName = source->fileName;
+
+    LinkState state;
+    CliHost host(ctx.programName, state);
+    MachineLink link(settings, state);
+    link.eth().SetPort(machine->port);
+    MachineParams params = MachineParams::Defaults(ctx.edition);
+    CommandProtocol protocol(link.commu(), settings, params, state, host);
+    if (const int r = protocol.ReadMachineParameters(); r != kLinkOk) {
+        std::fprintf(stderr, "%s print: the machine at %s does not answer (%d)\n", ctx.programName.c_str(),
+                     machine->text.c_str(), r);
+        return kExitFailed;
+    }
+    state.status.online = true;
+    // The machine's own address is used from now on, as the window does; the
+    // port stays the one given.
+
+    OutputStation station;
+    LinkPrintStarter starter(protocol);
+    for (int copy = 1; copy <= *copies; ++copy) {
+        host.BeginCopy(copy, *copies, 0);
+        const PrepareResult prepared = PreparePrint(source->page, settings, params, station, starter, PrepareClock{},
+                                                    [&host](const std::string& m) { host.ShowMessage(m); });
+        if (prepared.result != kPrepareStarted) {
+            std::fprintf(stderr, "%s print: the job cannot be printed (%d)\n", ctx.programName.c_str(),
+                         prepared.result);
+            return kExitFailed;
+        }
+        host.BeginCopy(copy, *copies, station.BandCount);
+        const int result = host.WaitForResult();
+        if (result != kPrintDone) {
+            const std::string why = starter.driver() ? starter.driver()->message() : std::string();
+            std::fprintf(stderr, "%s print: copy %d failed%s%s\n", ctx.programName.c_str(), copy,
+                         why.empty() ? "" : ": ", why.c_str());
+            return kExitFailed;
+        }
+    }
+    std::printf("printed %d %s of %s\n", *copies, *copies == 1 ? "copy" : "copies", source->fileName.c_str());
+    return 0;
+}
+
+}  // namespace
+}  // namespace pv::cli
