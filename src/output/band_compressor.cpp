@@ -1,5 +1,6 @@
 #include "output/band_compressor.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "output/band_result.h"
@@ -66,9 +67,21 @@ int BandCompressor::Compress(std::span<const std::uint8_t> columns, std::int32_t
             ok = w.zeros(wordsPerColumn);
             continue;
         }
-        for (std::size_t b = 0; b < stride && ok; b += 2) {
-            const std::uint16_t word = static_cast<std::uint16_t>(col[b] | (col[b + 1] << 8));
-            ok = word == 0 ? w.zeros(1) : w.word(word);
+        // Four words at a time: an all-zero group only extends the run.
+        for (std::size_t b = 0; b < stride && ok; b += 8) {
+            const std::size_t n = std::min<std::size_t>(8, stride - b);
+            if (n == 8) {
+                std::uint64_t group;
+                std::memcpy(&group, col + b, 8);
+                if (group == 0) {
+                    ok = w.zeros(4);
+                    continue;
+                }
+            }
+            for (std::size_t k = b; k < b + n && ok; k += 2) {
+                const std::uint16_t word = static_cast<std::uint16_t>(col[k] | (col[k + 1] << 8));
+                ok = word == 0 ? w.zeros(1) : w.word(word);
+            }
         }
     }
     if (ok) ok = w.flush();

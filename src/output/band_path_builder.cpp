@@ -109,7 +109,7 @@ void BandPathBuilder::AddCurve(cairo_t* cr, std::span<const Point> points, bool 
     bool inside = false;    // the previous segment ended inside the clip box
     for (std::size_t i = 1; i < points.size(); ++i) {
         const double qx = mapX(points[i].x), qy = mapY(points[i].y);
-        const double len = std::hypot(qx - px, qy - py);
+        const double len = std::sqrt((qx - px) * (qx - px) + (qy - py) * (qy - py));
         Clip c{};
         if (!clipSegment(px, py, qx, qy, c)) {
             inside = false;
