@@ -1,0 +1,102 @@
+// Firmware pages to the virtual plotter, and the progress ring.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "fake_channel.h"
+#include "link/firmware_log.h"
+#include "link/firmware_update.h"
+#include "link_test_util.h"
+
+namespace pv::test {
+namespace {
+
+std::string WriteImage(const std::string& name, std::size_t bytes) {
+    const auto path = std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()) + ".kxfw");
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (std::size_t i = 0; i < bytes; ++i) out.put(static_cast<char>(i % 251));
+    return path.string();
+}
+
+std::vector<std::string> Lines(FirmwareLog& log) {
+    std::vector<std::string> lines;
+    while (auto e = log.Take()) {
+        EXPECT_EQ(e->code, 0);
+        // "Y-M-D h:m:s " before the message.
+        const auto blank = e->text.find(' ', e->text.find(' ') + 1);
+        lines.push_back(e->text.substr(blank + 1));
+    }
+    return lines;
+}
+
+TEST(FirmwareUpdate, SizesOutsideTheRangeAreRefusedBeforeAnythingIsSent) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port());
+    for (std::size_t bytes : {40959u, 131073u}) {
+        FirmwareLog log;
+        const std::string path = WriteImage("fw_bad", bytes);
+        EXPECT_EQ(FirmwareUpdate(s.link->commu(), log, 1).UpdateFirmware(path), FirmwareUpdate::kInvalidFile);
+        EXPECT_EQ(Lines(log), (std::vector<std::string>{"File open ok,Sending data!", "Invalid firmware file!"}));
+        std::filesystem::remove(path);
+    }
+    FirmwareLog log;
+    EXPECT_EQ(FirmwareUpdate(s.link->commu(), log, 1).UpdateFirmware("/nonexistent/x.kxfw"),
+              FirmwareUpdate::kCannotOpen);
+    EXPECT_EQ(Lines(log), std::vector<std::string>{"Failed to open firmware file!"});
+    EXPECT_EQ(plotter->machine().Firmware().pagesAnnounced, 0);
+}
+
+TEST(FirmwareUpdate, PagesArriveWholeWithTheLastOneFilledAndProgressEveryFourPages) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port());
+    const std::string path = WriteImage("fw_ok", 40961);
+    FirmwareLog log;
+    EXPECT_EQ(FirmwareUpdate(s.link->commu(), log, 1).UpdateFirmware(path), FirmwareUpdate::kUpdated);
+    const PlotterFirmware fw = plotter->machine().Firmware();
+    EXPECT_EQ(fw.pagesAnnounced, 21);
+    EXPECT_TRUE(fw.ended);
+    ASSERT_EQ(fw.data.size(), 21u * 2048);
+    EXPECT_EQ(fw.data[40960], 40960 % 251);
+    EXPECT_TRUE(std::all_of(fw.data.begin() + 40961, fw.data.end(), [](std::uint8_t b) { return b == 0xFF; }));
+    EXPECT_EQ(Lines(log), (std::vector<std::string>{"File open ok,Sending data!", "Updating,9.5%...",
+                                                    "Updating,28.6%...", "Updating,47.6%...", "Updating,66.7%...",
+                                                    "Updating,85.7%...", "Updating, 100%..."}));
+    std::filesystem::remove(path);
+}
+
+TEST(FirmwareUpdate, OverUsbTheFirstPageFails) {
+    AppSettings settings;
+    settings.ConnectViaEth = 0;
+    LinkState state;
+    auto fake = std::make_unique<FakeUsbLayer>();
+    FakeUsbLayer* layer = fake.get();
+    MachineLink link(settings, state, std::move(fake));
+    layer->replies = {{0x52, 5, 0x28, 1, 0}};   // the page count is taken
+    const std::string path = WriteImage("fw_usb", 40960);
+    FirmwareLog log;
+    EXPECT_EQ(FirmwareUpdate(link.commu(), log, 1).UpdateFirmware(path), FirmwareUpdate::kSendFailed);
+    EXPECT_EQ(Lines(log), (std::vector<std::string>{"File open ok,Sending data!", "Send Command error! Please retry"}));
+    ASSERT_EQ(layer->writes.size(), 1u);   // the page count, and no page
+    EXPECT_EQ(layer->writes[0], (Bytes{0x52, 8, 0x28, 0, 20, 0, 0, 0}));
+    std::filesystem::remove(path);
+}
+
+TEST(FirmwareLog, HoldsFortyLinesInOrder) {
+    FirmwareLog log;
+    for (int i = 0; i < 40; ++i) log.Log("line " + std::to_string(i));
+    EXPECT_EQ(log.Count(), 40);
+    auto first = log.Take();
+    ASSERT_TRUE(first);
+    EXPECT_NE(first->text.find("line 0"), std::string::npos);
+    log.Log("line 40");   // room again: no wait
+    std::vector<std::string> rest = Lines(log);
+    ASSERT_EQ(rest.size(), 40u);
+    EXPECT_EQ(rest.front(), "line 1");
+    EXPECT_EQ(rest.back(), "line 40");
+}
+
+}  // namespace
+}  // namespace pv::test
