@@ -31,6 +31,11 @@ public:
     // further addition is dropped and Full() stays true until Clear().
     static constexpr std::size_t kMaxParams = std::size_t{1} << 26;
     static constexpr std::size_t kMaxRecords = std::size_t{1} << 26;
+    // Lower ceilings, for tests of what happens when they are reached.
+    void SetLimits(std::size_t maxRecords, std::size_t maxParams) {
+        maxRecords_ = maxRecords;
+        maxParams_ = maxParams;
+    }
 
     void Clear() { records_.clear(); pool_.clear(); full_ = false; }
     bool Empty() const { return records_.empty(); }
@@ -48,7 +53,7 @@ public:
     // Appends a point to the last record, which must be a Draw that is still
     // the newest parameter owner (nothing was recorded after it).
     void AppendToDraw(std::int32_t x, std::int32_t y) {
-        if (full_ || pool_.size() + 2 > kMaxParams) {
+        if (full_ || pool_.size() + 2 > maxParams_) {
             full_ = true;
             return;
         }
@@ -78,7 +83,7 @@ private:
     // list becomes full (and stays so, so that no later AppendToDraw can add
     // points to an older Draw).
     bool Room(std::size_t params) {
-        if (full_ || records_.size() + 1 > kMaxRecords || pool_.size() + params > kMaxParams) {
+        if (full_ || records_.size() + 1 > maxRecords_ || pool_.size() + params > maxParams_) {
             full_ = true;
             return false;
         }
@@ -96,6 +101,8 @@ private:
     std::vector<Record> records_;
     std::vector<std::int32_t> pool_;
     bool full_ = false;
+    std::size_t maxRecords_ = kMaxRecords;
+    std::size_t maxParams_ = kMaxParams;
 };
 
 }  // namespace pv

@@ -123,6 +123,22 @@ TEST(HpglReader, ManyPagesAfterALongDrawing) {
     EXPECT_EQ(page.maxX, 999);
 }
 
+// A file that would record more than the reader can hold is refused as a
+// whole instead of being cut off silently.
+TEST(HpglReader, RecordingCeilingRefusesTheRead) {
+    AppSettings s;
+    CHpglFile r(s);
+    r.commands.SetLimits(1000, 100);
+    std::string text = "PU0,0;";
+    for (int i = 0; i < 60; ++i) text += "PD" + std::to_string(i) + ",1;";
+    EXPECT_EQ(r.ReadStream(text), kHpglBadSizeOrContent);
+    EXPECT_TRUE(r.commands.Full());
+    EXPECT_EQ(r.ReadStream("PU0,0;PD1,1;PD2,2;"), kHpglOk);   // the next read starts empty
+    EXPECT_FALSE(r.commands.Full());
+    r.commands.SetLimits(3, 1000);
+    EXPECT_EQ(r.ReadStream("SP1;SP2;LT1;PG;"), kHpglBadSizeOrContent);
+}
+
 TEST(HpglReader, ResultCodes) {
     const std::vector<std::pair<std::string, int>> cases = {
         {"DF5;  ", kHpglSyntax},
