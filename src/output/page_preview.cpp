@@ -53,18 +53,42 @@ int GridStepMm(double z) {
     return 10;
 }
 
-// Text whose top-left corner is at the pixel (x, y).
+// Grid labels are digits only; they are drawn as strokes of their own so the
+// picture needs no system font and looks the same everywhere.  Each digit is
+// polylines on a 4 x 6 pixel cell (y downward): pairs of x, y, a space
+// between polylines.
+const char* DigitStrokes(char c) {
+    static const char* const kDigits[10] = {
+        "0040460600", "112026", "004043030646", "00404606 0343", "000343 4046",
+        "400003434606", "400006464303", "004046", "0040460600 0343", "430300404606",
+    };
+    return c >= '0' && c <= '9' ? kDigits[c - '0'] : "";
+}
+
+// Digits whose top-left corner is at the pixel (x, y), 7 pixels high.
 void Label(cairo_t* cr, double x, double y, const char* text) {
-    cairo_move_to(cr, x, y + 10);
-    cairo_show_text(cr, text);
+    for (; *text; ++text, x += 6) {
+        bool start = true;
+        for (const char* s = DigitStrokes(*text); *s;) {
+            if (*s == ' ') {
+                start = true;
+                ++s;
+                continue;
+            }
+            const double px = x + (s[0] - '0') + 0.5, py = y + (s[1] - '0') + 0.5;
+            if (start) cairo_move_to(cr, px, py);
+            else cairo_line_to(cr, px, py);
+            start = false;
+            s += 2;
+        }
+    }
+    cairo_stroke(cr);
 }
 
 void DrawGrid(cairo_t* cr, const ViewTransform& v, double maxX, const PreviewOptions& o) {
     const int d = GridStepMm(v.z);
     const double step = 40.0 * d;
     const double columns = std::floor(maxX / step), rows = std::floor(double(o.paperLenMm) / d);
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, 11);
     SetColour(cr, {0, 255, 0});
     Label(cr, v.PixelX(0) - 12, v.PixelY(0) + 6, "0");
     char text[32];
