@@ -64,6 +64,28 @@ OriginOffset OriginFor(std::int32_t code) {
     }
 }
 
+// Stack, sub-shape and arc codes are not interpreted: their argument bytes
+// are passed over and the point stays where it is.  Returns the index after
+// the arguments (the end of the glyph when they are cut short).
+std::size_t SkipUninterpreted(std::uint8_t code, std::span<const std::uint8_t> glyph, std::size_t i) {
+    const std::size_t n = glyph.size();
+    switch (code) {
+        case 7: return std::min(n, i + 1);    // sub-shape number
+        case 10: return std::min(n, i + 2);   // octant arc: radius, octants
+        case 11: return std::min(n, i + 5);   // fractional arc
+        case 12: return std::min(n, i + 3);   // bulge arc: dx, dy, bulge
+        case 13:                              // bulge arcs until the pair 0, 0
+            while (n - i >= 2) {
+                const bool end = glyph[i] == 0 && glyph[i + 1] == 0;
+                i += 2;
+                if (end) return i;
+                i = std::min(n, i + 1);
+            }
+            return n;
+        default: return i;                    // 5, 6: push, pop
+    }
+}
+
 }  // namespace
 
 std::int32_t LabelFontScale(const AppSettings& settings) {
@@ -72,7 +94,9 @@ std::int32_t LabelFontScale(const AppSettings& settings) {
 }
 
 LabelDrawer::LabelDrawer(const AppSettings& settings, MessageSink sink)
-    : settings_(settings), sink_(std::move(sink)) {}
+    : settings_(settings), sink_(std::move(sink)) {
+    SetStyle(LabelStyle{});
+}
 
 LabelDrawer::~LabelDrawer() = default;
 
@@ -215,26 +239,16 @@ void LabelDrawer::DrawGlyph(std::span<const std::uint8_t> glyph, std::int32_t x0
                 break;
             }
             case 14: skipNext = true; break;
-            // Stack, sub-shape and arc codes are not interpreted: their
-            // argument bytes are passed over and the point stays where it is.
-            // Each counts as the command a pending code 14 skips.
             case 5:
-            case 6: skipNext = false; break;
-            case 7: i = std::min(n, i + 1); skipNext = false; break;
-            case 10: i = std::min(n, i + 2); skipNext = false; break;
-            case 11: i = std::min(n, i + 5); skipNext = false; break;
-            case 12: i = std::min(n, i + 3); skipNext = false; break;
-            case 13: {   // bulge arcs: (dx, dy, bulge) until the pair 0, 0
-                bool closed = false;
-                while (!closed && n - i >= 2) {
-                    closed = glyph[i] == 0 && glyph[i + 1] == 0;
-                    i += 2;
-                    if (!closed) i = std::min(n, i + 1);
-                }
-                if (!closed) i = n;
-                skipNext = false;
+            case 6:
+            case 7:
+            case 10:
+            case 11:
+            case 12:
+            case 13:
+                i = SkipUninterpreted(code, glyph, i);
+                skipNext = false;   // each counts as the command a pending 14 skips
                 break;
-            }
             default: break;   // 0: no action; 15 is not a shape code
         }
     }
