@@ -163,7 +163,6 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
             SetMessage("机器已退出打印状态！", "The machine has left the printing state!");
             return -1;
         }
-        LinkWait(token, kReadyPollMs);
         if (const auto code = state.queue.Pop()) {
             if (*code <= kCmdReset)
                 commu.SendCommand(*code);
@@ -171,9 +170,11 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
                 protocol_.WriteMachineParams(token);
         }
         const auto now = state.status.state.load();
-        if (now == kStateWorking) {
-            if (state.status.busy.load() == 0) return 0;
-        } else if (now == kStatePaused) {
+        // A machine ready for data gets it at once; the 10 ms pause paces
+        // the polls of a busy one.
+        if (now == kStateWorking && state.status.busy.load() == 0) return 0;
+        LinkWait(token, kReadyPollMs);
+        if (now == kStatePaused) {
             protocol_.ReadCarriagePosition();
             LinkWait(token, kPausedPollMs);
         }

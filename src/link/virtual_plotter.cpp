@@ -131,12 +131,13 @@ void VirtualPlotter::Serve(std::stop_token token, int fd, std::atomic<bool>& don
                                   static_cast<std::uint32_t>(ip[2]) << 16 | static_cast<std::uint32_t>(ip[3]) << 24;
     std::vector<std::uint8_t> buffer;
     std::vector<std::uint8_t> chunk(kReceiveChunk);
+    // Receives wait at most one poll period, so a stop request is noticed
+    // while the client is quiet; a busy client costs one call per message.
+    timeval tv{0, kPollMs * 1000};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
     while (!token.stop_requested()) {
-        pollfd p{fd, POLLIN, 0};
-        const int r = ::poll(&p, 1, kPollMs);
-        if (r < 0 && errno != EINTR) break;
-        if (r <= 0) continue;
         const ssize_t n = ::recv(fd, chunk.data(), chunk.size(), 0);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
         if (n <= 0) break;
         buffer.insert(buffer.end(), chunk.begin(), chunk.begin() + n);
         if (!Process(fd, buffer, localIp)) break;
