@@ -72,6 +72,26 @@ TEST(VirtualPlotter, CommandsMoveTheMachineThroughItsStates) {
     EXPECT_TRUE(s.state.status.carriagePosNew.load());
 }
 
+TEST(VirtualPlotter, MachineTimeMakesItBusyAfterABandAndCleaningTakesAWhile) {
+    for (double speed : {0.0, 1.0}) {
+        PlotterMachine m(Edition::TwoHead, speed, {}, false);
+        const std::uint8_t start[] = {0x52, 12, 0x20, 0, 0x40, 0x1F, 0, 0, 0x10, 0x27, 0, 0};   // 8000, 10000
+        EXPECT_EQ(m.HandleFrame(start, sizeof start, kLoopback).bytes, (std::vector<std::uint8_t>{0x52, 5, 0x20, 3, 0}));
+        std::vector<std::uint8_t> packet(1400, 0);
+        EXPECT_EQ(m.HandleBulkPacket(packet.data(), packet.size()).bytes, std::vector<std::uint8_t>{3});
+        const std::uint8_t header[] = {0x52, 10, 0x21, 0, 0, 0, 0, 0, 0, 1};
+        const auto reply = m.HandleFrame(header, sizeof header, kLoopback).bytes;
+        ASSERT_EQ(reply.size(), 5u);
+        EXPECT_EQ(reply[3], kStateWorking);
+        EXPECT_EQ(reply[4], speed > 0 ? 1 : 0) << speed;   // a sweep of 10000 columns takes seconds
+
+        const std::uint8_t stop[] = {0x50, 3, kCmdStopJob};
+        m.HandleFrame(stop, sizeof stop, kLoopback);
+        const std::uint8_t clean[] = {0x50, 3, kCmdCleanHeads};
+        EXPECT_EQ(m.HandleFrame(clean, sizeof clean, kLoopback).bytes[3], speed > 0 ? kStateCleaning : kStateReady);
+    }
+}
+
 TEST(VirtualPlotter, HostileBytesNeverStopItAnswering) {
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
