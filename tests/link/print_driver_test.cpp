@@ -194,6 +194,38 @@ TEST(PrintDriver, RefusedBandIsSentAgainWhole) {
     EXPECT_EQ(done->bands[0].bytesReceived, 4200u);
 }
 
+class ManyRecordsJob : public ScriptedJob {
+public:
+    ManyRecordsJob() : ScriptedJob(1, 0) {}
+    std::span<const CutRecord> BuildCutSegment(int) override {
+        records.assign(count, CutRecord{1, 2, 'F'});
+        return records;
+    }
+    std::size_t count = 0;
+    std::vector<CutRecord> records;
+};
+
+TEST(CommandProtocol, CutSegmentOfAtMost65534RecordsIsSentOneMoreFailsBeforeSending) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port());
+    s.state.printThread = true;
+    ASSERT_EQ(s.protocol->SendJobStart({100, 10}), kLinkOk);
+    ManyRecordsJob job;
+    for (std::size_t count : {std::size_t{0}, std::size_t{65535}, std::size_t{65534}}) {
+        job.count = count;
+        EXPECT_EQ(s.protocol->SendCutSegment(job, 0), count == 65535 ? kLinkFailed : kLinkOk) << count;
+    }
+    s.link->commu().SendCommand(kCmdJobComplete);
+    auto done = LastJob(*plotter);
+    ASSERT_TRUE(done);
+    // Neither the empty nor the oversized segment sent a header.
+    ASSERT_EQ(done->cutSegments.size(), 1u);
+    EXPECT_EQ(done->cutSegments[0].recordCount, 65534);
+    EXPECT_TRUE(done->cutSegments[0].complete);
+    EXPECT_EQ(done->cutSegments[0].records.size(), 65534u);
+}
+
 TEST(PrintDriver, FailedJobStartIsReportedWithItsMessage) {
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
