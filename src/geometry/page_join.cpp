@@ -42,21 +42,24 @@ private:
 };
 
 // Finds, for the curve being grown, the first later curve in list order that
-// JoinNear would join: the ends of every candidate are filed in square cells
-// one tolerance wide, so only the cells around the grown curve's two ends
-// are looked at.  The answer is the same as a scan of the whole list.
+// JoinNear would join.  The ends of every candidate are filed in square
+// cells of 32 tolerances, so only the one to four cells that a tolerance
+// square around each end of the grown curve touches are looked at.  The
+// answer is the same as a scan of the whole list.
 class EndIndex {
 public:
     EndIndex(const std::vector<CCurve>& curves, const std::vector<char>& eligible,
              std::int64_t tolerance)
-        : curves_(curves), t_(tolerance), cell_(tolerance + 1) {
+        : t_(tolerance), cell_(32 * (tolerance + 1)), ends_(curves.size()) {
         for (std::size_t j = 0; j < curves.size(); ++j) {
             if (!eligible[j]) continue;
+            ends_[j] = {curves[j].points.front(), curves[j].points.back()};
             const std::int32_t idx = static_cast<std::int32_t>(j);
-            entries_.push_back({curves[j].kind, Key(curves[j].points.front()), idx});
-            entries_.push_back({curves[j].kind, Key(curves[j].points.back()), idx});
+            entries_.push_back({curves[j].kind, Key(ends_[j].s), idx});
+            if (Key(ends_[j].e) != Key(ends_[j].s)) entries_.push_back({curves[j].kind, Key(ends_[j].e), idx});
         }
         std::sort(entries_.begin(), entries_.end());
+        BuildCellTable();
     }
 
     bool Near(const Point& a, const Point& b) const {
@@ -64,20 +67,29 @@ public:
     }
 
     // First index after `after` of a live curve of `kind` with an end near a
-    // or b; curves.size() when there is none.
+    // or b; `none` when there is none.
     std::size_t FirstPartner(std::size_t after, std::int32_t kind, const Point& a, const Point& b,
-                             const std::vector<char>& alive) const {
-        std::size_t best = curves_.size();
+                             const std::vector<char>& alive, std::size_t none) const {
+        std::size_t best = none;
+        std::uint64_t seen[8];
+        int nSeen = 0;
         for (const Point& q : {a, b}) {
-            const std::int64_t cx = FloorDiv(q.x), cy = FloorDiv(q.y);
-            for (std::int64_t ix = cx - 1; ix <= cx + 1; ++ix)
-                for (std::int64_t iy = cy - 1; iy <= cy + 1; ++iy)
-                    best = ScanCell(Pack(ix, iy), after, kind, a, b, alive, best);
+            for (std::int64_t ix = FloorDiv(q.x - t_); ix <= FloorDiv(q.x + t_); ++ix) {
+                for (std::int64_t iy = FloorDiv(q.y - t_); iy <= FloorDiv(q.y + t_); ++iy) {
+                    const std::uint64_t key = Pack(ix, iy);
+                    if (std::find(seen, seen + nSeen, key) != seen + nSeen) continue;
+                    seen[nSeen++] = key;
+                    best = ScanCell(key, after, kind, a, b, alive, best);
+                }
+            }
         }
         return best;
     }
 
 private:
+    struct Ends {
+        Point s, e;
+    };
     struct Entry {
         std::int32_t kind;
         std::uint64_t key;
@@ -85,6 +97,12 @@ private:
         friend bool operator<(const Entry& l, const Entry& r) {
             return std::tie(l.kind, l.key, l.index) < std::tie(r.kind, r.key, r.index);
         }
+    };
+    // The entries of one cell of one kind: entries_[begin, end).
+    struct Cell {
+        std::uint64_t key = 0;
+        std::int32_t kind = 0;
+        std::uint32_t begin = 0, end = 0;   // end 0: free slot
     };
 
     std::int64_t FloorDiv(std::int64_t v) const {
@@ -97,17 +115,50 @@ private:
     }
     std::uint64_t Key(const Point& p) const { return Pack(FloorDiv(p.x), FloorDiv(p.y)); }
 
+    static std::size_t Hash(std::int32_t kind, std::uint64_t key) {
+        std::uint64_t h = key ^ (static_cast<std::uint64_t>(static_cast<std::uint32_t>(kind)) * 0x9E3779B97F4A7C15ull);
+        h ^= h >> 31;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 29;
+        return static_cast<std::size_t>(h);
+    }
+
+    // Open addressing over the groups of the sorted entries, so that a look
+    // at an empty cell costs one probe.
+    void BuildCellTable() {
+        std::size_t size = 16;
+        while (size < 2 * entries_.size()) size *= 2;
+        cells_.assign(size, Cell{});
+        for (std::size_t b = 0; b < entries_.size();) {
+            std::size_t e = b + 1;
+            while (e < entries_.size() && entries_[e].kind == entries_[b].kind && entries_[e].key == entries_[b].key) ++e;
+            std::size_t slot = Hash(entries_[b].kind, entries_[b].key) & (size - 1);
+            while (cells_[slot].end != 0) slot = (slot + 1) & (size - 1);
+            cells_[slot] = {entries_[b].key, entries_[b].kind, static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(e)};
+            b = e;
+        }
+    }
+
+    const Cell* FindCell(std::int32_t kind, std::uint64_t key) const {
+        const std::size_t mask = cells_.size() - 1;
+        for (std::size_t slot = Hash(kind, key) & mask; cells_[slot].end != 0; slot = (slot + 1) & mask)
+            if (cells_[slot].key == key && cells_[slot].kind == kind) return &cells_[slot];
+        return nullptr;
+    }
+
     bool Joinable(std::size_t j, const Point& a, const Point& b) const {
-        const Point& s = curves_[j].points.front();
-        const Point& e = curves_[j].points.back();
-        return Near(b, s) || Near(a, s) || Near(b, e) || Near(a, e);
+        const Ends& x = ends_[j];
+        return Near(b, x.s) || Near(a, x.s) || Near(b, x.e) || Near(a, x.e);
     }
 
     std::size_t ScanCell(std::uint64_t key, std::size_t after, std::int32_t kind, const Point& a,
                          const Point& b, const std::vector<char>& alive, std::size_t best) const {
+        const Cell* cell = FindCell(kind, key);
+        if (cell == nullptr) return best;
+        const auto first = entries_.begin() + cell->begin;
+        const auto last = entries_.begin() + cell->end;
         const Entry lo{kind, key, static_cast<std::int32_t>(after + 1)};
-        for (auto it = std::lower_bound(entries_.begin(), entries_.end(), lo);
-             it != entries_.end() && it->kind == kind && it->key == key; ++it) {
+        for (auto it = std::lower_bound(first, last, lo); it != last; ++it) {
             const auto j = static_cast<std::size_t>(it->index);
             if (j >= best) break;
             if (alive[j] && Joinable(j, a, b)) return j;
@@ -115,10 +166,11 @@ private:
         return best;
     }
 
-    const std::vector<CCurve>& curves_;
     std::int64_t t_;
     std::int64_t cell_;
+    std::vector<Ends> ends_;
     std::vector<Entry> entries_;
+    std::vector<Cell> cells_;
 };
 
 }  // namespace
@@ -169,7 +221,7 @@ void COnePage::JoinNear(std::int32_t tolerance, Edition edition) {
         CCurve& p = curves[i];
         Point a = p.points.front();
         Point b = p.points.back();
-        std::size_t j = index.FirstPartner(i, p.kind, a, b, alive);
+        std::size_t j = index.FirstPartner(i, p.kind, a, b, alive, n);
         if (j >= n) continue;
         Chain chain(p.points);
         while (j < n) {
@@ -194,7 +246,7 @@ void COnePage::JoinNear(std::int32_t tolerance, Edition edition) {
             std::vector<Point>().swap(curves[j].points);
             a = chain.Front();
             b = chain.Back();
-            j = index.FirstPartner(i, p.kind, a, b, alive);
+            j = index.FirstPartner(i, p.kind, a, b, alive, n);
         }
         chain.MoveTo(p.points);
         anyJoined = true;

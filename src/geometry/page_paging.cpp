@@ -50,39 +50,60 @@ Piece Shifted(const Piece& p, std::int64_t dx, std::int64_t h, bool fresh) {
     return {At(p.a.x + dx, p.a.y - h), At(p.b.x + dx, p.b.y - h), p.src, fresh};
 }
 
-// One pass: every piece from `from` on that lies above h moves one strip on
-// (appended at the end in the order met); a piece crossing h is cut there and
-// its lower part stays.  Returns the end of the prefix now known to lie at
-// or below h.
-std::size_t PagingPass(std::vector<Piece>& pieces, std::size_t from, std::int32_t h,
-                       std::int64_t stripShift) {
-    std::vector<Piece> moved;
-    std::size_t w = from;
-    const std::size_t count = pieces.size();
-    for (std::size_t i = from; i < count; ++i) {
-        const Piece p = pieces[i];
-        const std::int32_t y1 = p.a.y, y2 = p.b.y;
+// The pieces one segment leaves in the strips.  Each pass keeps a piece
+// lying at or below h, moves one lying above h a strip on, and cuts one
+// crossing h there, keeping the lower part and moving the upper part; what
+// is kept in pass k lands in group k - 1, what is still moving after the
+// last pass in group `passes`.
+template <typename Emit>
+void PageSegment(Piece cur, std::int32_t h, std::int32_t passes, std::int64_t stripShift, Emit&& emit) {
+    for (std::int32_t pass = 0; pass < passes; ++pass) {
+        const std::int32_t y1 = cur.a.y, y2 = cur.b.y;
         if (y1 <= h && y2 <= h) {
-            pieces[w++] = p;
-        } else if (y1 >= h && y2 >= h) {
-            moved.push_back(Shifted(p, stripShift, h, p.fresh));
+            emit(pass, cur);
+            return;
+        }
+        if (y1 >= h && y2 >= h) {
+            cur = Shifted(cur, stripShift, h, cur.fresh);
+            continue;
+        }
+        const double xs = cur.a.x + (static_cast<double>(cur.b.x) - cur.a.x) *
+                                        (static_cast<double>(h) - y1) / (static_cast<double>(y2) - y1);
+        const Point cut{TruncToInt32(xs), h};
+        if (y1 < h) {
+            emit(pass, Piece{cur.a, cut, cur.src, cur.fresh});
+            cur = Shifted({cut, cur.b, cur.src, true}, stripShift, h, true);
         } else {
-            const double xs = p.a.x + (static_cast<double>(p.b.x) - p.a.x) *
-                                          (static_cast<double>(h) - y1) /
-                                          (static_cast<double>(y2) - y1);
-            const Point cut{TruncToInt32(xs), h};
-            if (y1 < h) {
-                pieces[w++] = {p.a, cut, p.src, p.fresh};
-                moved.push_back(Shifted({cut, p.b, p.src, true}, stripShift, h, true));
-            } else {
-                pieces[w++] = {cut, p.b, p.src, p.fresh};
-                moved.push_back(Shifted({p.a, cut, p.src, true}, stripShift, h, true));
-            }
+            emit(pass, Piece{cut, cur.b, cur.src, cur.fresh});
+            cur = Shifted({cur.a, cut, cur.src, true}, stripShift, h, true);
         }
     }
-    pieces.resize(w);
-    pieces.insert(pieces.end(), moved.begin(), moved.end());
-    return w;
+    emit(passes, cur);
+}
+
+// The passes over the whole list, as the strips come out of them: every
+// pass keeps the pieces it keeps where they are and appends the moved ones
+// in list order, so the final list is group 0, then group 1, and so on,
+// each group in the order of the segments it came from.
+std::vector<Piece> PageSegments(const std::vector<Piece>& segments, std::int32_t h, std::int32_t passes,
+                                std::int64_t stripShift) {
+    std::vector<std::pair<std::int32_t, Piece>> tagged;
+    tagged.reserve(segments.size() + segments.size() / 2);
+    for (const Piece& seg : segments)
+        PageSegment(seg, h, passes, stripShift, [&](std::int32_t group, const Piece& p) { tagged.push_back({group, p}); });
+
+    std::vector<Piece> out(tagged.size());
+    const std::size_t groups = static_cast<std::size_t>(passes) + 1;
+    if (groups <= 4 * tagged.size() + 1024) {
+        std::vector<std::size_t> start(groups + 1, 0);   // counting sort by group, stable
+        for (const auto& [g, p] : tagged) ++start[static_cast<std::size_t>(g) + 1];
+        for (std::size_t g = 1; g <= groups; ++g) start[g] += start[g - 1];
+        for (const auto& [g, p] : tagged) out[start[static_cast<std::size_t>(g)]++] = p;
+    } else {
+        std::stable_sort(tagged.begin(), tagged.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
+        for (std::size_t i = 0; i < tagged.size(); ++i) out[i] = tagged[i].second;
+    }
+    return out;
 }
 
 // Turns the pieces back into curves, joining list neighbours of one kind
@@ -172,11 +193,7 @@ int COnePage::ManualYPaging(std::int32_t h) {
             pieces.push_back({pts[i - 1], pts[i], static_cast<std::uint32_t>(ci), fresh});
     }
 
-    std::size_t settled = 0;
-    for (std::int32_t pass = 0; pass < n && settled < pieces.size(); ++pass)
-        settled = PagingPass(pieces, settled, h, stripShift);
-
-    curves = JoinPieces(pieces, curves);
+    curves = JoinPieces(PageSegments(pieces, h, n, stripShift), curves);
     CalcBounds();
     return kPagingDone;
 }
