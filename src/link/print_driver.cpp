@@ -82,21 +82,24 @@ int PrintDriver::Print(std::stop_token token) {
         return kPrintFailed;
     }
     const int streamed = StreamJob(token);
-    SendFinal(streamed == 0 ? kCmdJobComplete : kCmdStopJob, token);
+    const std::uint8_t final = streamed == 0 ? kCmdJobComplete : kCmdStopJob;
+    const bool delivered = SendFinal(final, token);
     // The four-head machine is not waited for; it reports its state itself.
-    if (!IsFourHead(edition) && !token.stop_requested()) WaitUntilIdle(token);
+    if (!IsFourHead(edition) && !token.stop_requested()) WaitUntilIdle(token, delivered ? 0 : final);
     return streamed == 0 ? kPrintDone : kPrintFailed;
 }
 
-void PrintDriver::SendFinal(std::uint8_t code, std::stop_token token) {
+bool PrintDriver::SendFinal(std::uint8_t code, std::stop_token token) {
     // A machine that did not hear the closing command would wait for data
     // for ever; it is repeated, on a fresh connection, while it fails.
     auto& commu = protocol_.commu();
     for (int attempt = 1; commu.SendCommand(code) != kLinkOk; ++attempt) {
-        if (attempt >= kMaxFailedPolls || token.stop_requested() || protocol_.state().stopRequested.load()) return;
+        if (attempt >= kMaxFailedPolls || token.stop_requested() || protocol_.state().stopRequested.load())
+            return false;
         commu.CloseConnection();
         LinkWait(token, kReconnectPauseMs);
     }
+    return true;
 }
 
 int PrintDriver::StreamJob(std::stop_token token) {
@@ -181,15 +184,21 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
     }
 }
 
-void PrintDriver::WaitUntilIdle(std::stop_token token) {
+void PrintDriver::WaitUntilIdle(std::stop_token token, std::uint8_t undelivered) {
     auto& status = protocol_.state().status;
-    poller_.PollStatus(token);
-    while (status.state.load() != kStateReady) {
+    for (int r = poller_.PollStatus(token);; r = poller_.PollStatus(token)) {
+        const auto s = status.state.load();
+        if (r == kLinkOk && undelivered != 0 && (s == kStateWorking || s == kStatePaused)) {
+            // The machine answers again but never heard how the job ended.
+            if (protocol_.commu().SendCommand(undelivered) == kLinkOk) undelivered = 0;
+            if (!LinkWait(token, kIdlePollMs)) return;
+            continue;
+        }
+        if (status.state.load() == kStateReady) return;
         if (token.stop_requested() || protocol_.state().stopRequested.load()) return;
         if (poller_.failuresInRow() >= kMaxFailedPolls) return;
         if (poller_.failuresInRow() > 0) protocol_.commu().CloseConnection();
         LinkWait(token, kIdlePollMs);
-        poller_.PollStatus(token);
     }
 }
 

@@ -54,11 +54,14 @@ public:
     // The steps, for the tests.
     int StreamJob(std::stop_token token);
     int WaitForDataReady(std::stop_token token);
-    void WaitUntilIdle(std::stop_token token);
+    // Polls until the machine is ready.  `undelivered`: a closing command
+    // (14 or 11) that has not reached the machine yet, sent again as soon as
+    // it answers (0: none).
+    void WaitUntilIdle(std::stop_token token, std::uint8_t undelivered = 0);
 
 private:
     int Print(std::stop_token token);
-    void SendFinal(std::uint8_t code, std::stop_token token);
+    bool SendFinal(std::uint8_t code, std::stop_token token);
     void SetMessage(const char* chinese, const char* english);
 
     CommandProtocol& protocol_;

@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, PrintFault,
                                            FaultCase{"bad-code=1", kPrintFailed},
                                            FaultCase{"leave-after-band=2", kPrintFailed},
                                            FaultCase{"busy=300@1", kPrintDone},
-                                           FaultCase{"silent=4:2500", kPrintFailed}));
+                                           FaultCase{"silent=4:4000", kPrintFailed}));
 
 TEST(PrintDriver, RefusedBandIsSentAgainWhole) {
     auto plotter = StartPlotter(Edition::TwoHead, {*ParsePlotterFault("refuse-bulk=2")});
