@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace pv {
@@ -110,6 +111,15 @@ bool CMyEth::WriteAll(const std::uint8_t* data, std::size_t count) {
 
 int CMyEth::ReadOnce(std::uint8_t* buffer, std::size_t capacity) {
     if (!connected_) return -1;
+    // A reply that comes back within a few microseconds (a bulk packet's
+    // acknowledgment on a near machine) is picked up without putting the
+    // thread to sleep; a slower one is waited for as usual.
+    const auto spinUntil = std::chrono::steady_clock::now() + std::chrono::microseconds(kReplySpinMicros);
+    do {
+        const ssize_t n = ::recv(socket_, buffer, capacity, MSG_DONTWAIT);
+        if (n >= 0) return static_cast<int>(n);
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return -1;
+    } while (std::chrono::steady_clock::now() < spinUntil);
     ssize_t n;
     do {
         n = ::recv(socket_, buffer, capacity, 0);

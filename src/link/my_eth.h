@@ -15,6 +15,7 @@ public:
     static constexpr std::size_t kBulkPacket = 1400;
     static constexpr int kIoTimeoutMs = 6000;
     static constexpr int kConnectTimeoutMs = 5000;
+    static constexpr int kReplySpinMicros = 30;
 
     // `address` yields the machine's IPv4 address with the first dotted part in
     // the lowest byte (the `MachineIP` form); `port` is the machine's port.

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "link/job_recorder.h"
@@ -18,6 +19,7 @@ namespace pv {
 namespace {
 
 constexpr int kPollMs = 50;
+constexpr int kSpinMicros = 30;
 constexpr std::size_t kReceiveChunk = 64 * 1024;
 
 // The length a buffer starting with a request frame must have, 0 when it
@@ -136,7 +138,14 @@ void VirtualPlotter::Serve(std::stop_token token, int fd, std::atomic<bool>& don
     timeval tv{0, kPollMs * 1000};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
     while (!token.stop_requested()) {
-        const ssize_t n = ::recv(fd, chunk.data(), chunk.size(), 0);
+        // The next request of a streaming client follows within microseconds:
+        // look for it briefly before sleeping on the socket.
+        ssize_t n = -1;
+        const auto spinUntil = std::chrono::steady_clock::now() + std::chrono::microseconds(kSpinMicros);
+        do {
+            n = ::recv(fd, chunk.data(), chunk.size(), MSG_DONTWAIT);
+        } while (n < 0 && errno == EAGAIN && std::chrono::steady_clock::now() < spinUntil);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) n = ::recv(fd, chunk.data(), chunk.size(), 0);
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
         if (n <= 0) break;
         buffer.insert(buffer.end(), chunk.begin(), chunk.begin() + n);
