@@ -1,0 +1,61 @@
+// The operator's new machine address, and the three loops started together.
+#include <gtest/gtest.h>
+
+#include "link/link_threads.h"
+#include "link/machine_address_change.h"
+#include "link_test_util.h"
+
+namespace pv::test {
+namespace {
+
+TEST(MachineAddress, OfflineStoresAtOnceOnlineQueuesTheWriteAFullQueueLosesIt) {
+    constexpr std::int32_t k10005 = 0x0500000A;   // 10.0.0.5
+    EXPECT_EQ(DottedAddress(k10005), "10.0.0.5");
+    EXPECT_EQ(DottedAddress(-1342068544), "192.168.1.176");
+    {
+        LinkState state;
+        AppSettings settings;
+        EXPECT_EQ(ApplyMachineAddress(state, settings, k10005), AddressChange::Stored);
+        EXPECT_EQ(settings.MachineIP, k10005);
+        EXPECT_EQ(state.queue.Count(), 0);
+    }
+    {
+        LinkState state;
+        AppSettings settings;
+        state.status.online = true;
+        EXPECT_EQ(ApplyMachineAddress(state, settings, k10005), AddressChange::Queued);
+        EXPECT_EQ(state.queue.Pop(), std::optional<std::uint8_t>(0x23));
+        EXPECT_EQ(settings.MachineIP, AppSettings{}.MachineIP);   // moved by the link after the write
+        EXPECT_EQ(state.editMachineIP.load(), k10005);
+    }
+    {
+        LinkState state;
+        AppSettings settings;
+        state.status.online = true;
+        for (int i = 0; i < 5; ++i) state.queue.Push(5);
+        EXPECT_EQ(ApplyMachineAddress(state, settings, k10005), AddressChange::Lost);
+        EXPECT_EQ(settings.MachineIP, AppSettings{}.MachineIP);
+        EXPECT_EQ(state.editMachineIP.load(), k10005);
+    }
+}
+
+TEST(LinkThreads, StartTheLoopsAndStopAllOfThem) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port());
+    s.state.stopRequested = true;   // left over from an earlier window
+    {
+        LinkThreads threads(*s.protocol);
+        threads.Start();
+        EXPECT_FALSE(s.state.stopRequested.load());
+        ASSERT_TRUE(WaitFor([&] { return s.state.status.online.load() && s.host.refreshes.load() > 0; }));
+        threads.Stop();
+        EXPECT_TRUE(s.state.stopRequested.load());
+        const int refreshes = s.host.refreshes.load();
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        EXPECT_EQ(s.host.refreshes.load(), refreshes);
+    }
+}
+
+}  // namespace
+}  // namespace pv::test
