@@ -1,8 +1,10 @@
 #include "link/command_protocol.h"
 
 #include <array>
+#include <cmath>
 #include <cstring>
 
+#include "geometry/point.h"
 #include "link/link_result.h"
 #include "link/link_wait.h"
 #include "settings/localized.h"
@@ -105,9 +107,10 @@ int CommandProtocol::WriteMachineParams(std::stop_token token) {
 JobStartBlock CommandProtocol::ComputeJobStart(const MachineParams& params, const AppSettings& settings,
                                                std::int32_t pageMaxX, std::int32_t columnCount) {
     const double f = params.adv.feedPulsesPerMm;   // pulses per mm x 100
-    const double a = static_cast<double>(static_cast<std::int64_t>(f * settings.CutOffDistX * 0.01));
+    // Truncated toward zero; a length beyond the 32-bit field saturates.
+    const double a = std::trunc(f * settings.CutOffDistX * 0.01);
     JobStartBlock block;
-    block.paperLength = static_cast<std::int32_t>(a + pageMaxX / 40.0 * f * 0.01);
+    block.paperLength = TruncToInt32(a + pageMaxX / 40.0 * f * 0.01);
     block.columnCount = columnCount;
     return block;
 }

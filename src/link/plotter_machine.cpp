@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/point.h"
 #include "link/command_protocol.h"
 #include "link/link_exchange.h"
 
@@ -262,8 +263,7 @@ void PlotterMachine::Band(const std::uint8_t* header, Clock::time_point now, Plo
     const double seconds = sweepMm / std::max<int>(a.carriageMaxSpeed, 1) + 0.2 +
                            25.0 / std::max<int>(a.feedMaxSpeed, 1);
     busyUntil_ = std::max(busyUntil_, now) + Scaled(seconds);
-    carriagePos_ = job_->bands.back().reverse ? 0
-                                              : static_cast<std::int32_t>(sweepMm * a.carriagePulsesPerMm / 100.0);
+    carriagePos_ = job_->bands.back().reverse ? 0 : TruncToInt32(sweepMm * a.carriagePulsesPerMm / 100.0);
 
     const std::int32_t index = job_->bands.back().index;
     if (auto* f = DueFault(FaultKind::Busy, index)) {

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "link/link_result.h"
-#include "link/link_loop.h"
 #include "link/link_wait.h"
 #include "settings/localized.h"
 
