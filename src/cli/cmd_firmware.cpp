@@ -10,6 +10,7 @@
 #include "cli/machine_address.h"
 #include "link/command_protocol.h"
 #include "link/firmware_log.h"
+#include "link/firmware_menu.h"
 #include "link/firmware_update.h"
 #include "link/link_result.h"
 #include "link/machine_link.h"
@@ -77,17 +78,13 @@ int RunFirmware(CliContext& ctx) {
     link.eth().SetPort(machine->port);
     MachineParams params = MachineParams::Defaults(ctx.edition);
     CommandProtocol protocol(link.commu(), settings, params, state, host);
-    if (protocol.ReadMachineParameters() != kLinkOk) {
-        std::fprintf(stderr, "%s\n", Localized(lang, "未联机", "Offline"));
-        return kExitFailed;
-    }
-    if (!params.FirmwareUpdatable(ctx.edition)) {
-        std::fprintf(stderr, "%s\n", Localized(lang, "旧版固件不支持在线更新", "Not supported."));
-        return kExitFailed;
-    }
-    if (IsFourHead(ctx.edition)) {
-        std::fprintf(stderr, "%s firmware: the four-head machine's firmware is not loaded over the link\n",
-                     ctx.programName.c_str());
+    const bool online = protocol.ReadMachineParameters() == kLinkOk;
+    const FirmwareMenuAnswer answer = AnswerFirmwareMenu(ctx.edition, online, params, true, lang);
+    if (!answer.message.empty()) std::fprintf(stderr, "%s\n", answer.message.c_str());
+    if (!answer.openDialog) {
+        if (online && answer.message.empty())
+            std::fprintf(stderr, "%s firmware: the four-head machine's firmware is not loaded over the link\n",
+                         ctx.programName.c_str());
         return kExitFailed;
     }
 

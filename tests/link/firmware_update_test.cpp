@@ -6,6 +6,7 @@
 
 #include "fake_channel.h"
 #include "link/firmware_log.h"
+#include "link/firmware_menu.h"
 #include "link/firmware_update.h"
 #include "link_test_util.h"
 
@@ -96,6 +97,42 @@ TEST(FirmwareLog, HoldsFortyLinesInOrder) {
     ASSERT_EQ(rest.size(), 40u);
     EXPECT_EQ(rest.front(), "line 1");
     EXPECT_EQ(rest.back(), "line 40");
+}
+
+}  // namespace
+}  // namespace pv::test
+
+namespace pv::test {
+namespace {
+
+TEST(FirmwareMenu, AnswersByEditionStateAndLink) {
+    struct Case {
+        Edition edition;
+        bool online;
+        std::uint8_t flag;
+        bool viaEth;
+        const char* message;
+        bool dialog;
+    } cases[] = {
+        {Edition::TwoHead, false, 'Y', true, "Offline", false},
+        {Edition::TwoHead, true, 0, true, "Not supported.", false},
+        {Edition::TwoHead, true, 'N', true, "Not supported.", false},
+        {Edition::TwoHead, true, 'A', true, "", true},
+        {Edition::TwoHead, true, 'A', false, "This function enable while connect via eth only", true},
+        {Edition::FourHead, false, 'Y', true, "Offline", false},
+        {Edition::FourHead, true, 'A', true, "Not supported.", false},
+        {Edition::FourHead, true, 'Y', false, "This function enable while connect via eth only", false},
+        {Edition::FourHead, true, 'Y', true, "", false},
+    };
+    for (const auto& c : cases) {
+        MachineParams params = MachineParams::Defaults(c.edition);
+        params.adv.firmwareFlag = c.flag;
+        const auto a = AnswerFirmwareMenu(c.edition, c.online, params, c.viaEth, 1);
+        EXPECT_EQ(a.message, c.message);
+        EXPECT_EQ(a.openDialog, c.dialog);
+    }
+    MachineParams params = MachineParams::Defaults(Edition::TwoHead);
+    EXPECT_EQ(AnswerFirmwareMenu(Edition::TwoHead, false, params, true, 0).message, "未联机");
 }
 
 }  // namespace
