@@ -16,7 +16,7 @@ namespace {
 int RunEmulate(CliContext& ctx);
 
 const std::string kUsage = std::string(
-    "usage: emulate [--port N] [--bind ADDR] [--record DIR] [--fault SPEC]... [--speed F] [--jobs N]\n"
+    "usage: emulate [--port N] [--bind ADDR] [--record DIR] [--fault WORD]... [--speed F] [--jobs N]\n"
     "               [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
     "Answers the machine's protocol on a TCP socket the way the plotter's\n"
@@ -34,7 +34,7 @@ const std::string kUsage = std::string(
     "                the settings the jobs are prepared with, which the\n"
     "                recording needs to read the bands' layout (line width,\n"
     "                cleaning band, logo)\n"
-    "  --fault SPEC  commit a fault once (repeatable):\n") +
+    "  --fault WORD  commit a fault once (repeatable):\n") +
     PlotterFaultHelp() +
     "\nExit status: 0 done, 1 bad arguments, 3 the address cannot be had.\n";
 
