@@ -2,10 +2,12 @@
 // then page building) on both machines.  The first input byte picks the
 // settings so that the IP/SC scaling, the font scale and the four-head
 // LT rule are all reached.  Loading the stroke fonts dominates a run, so
-// only inputs whose first byte has all of 0x70 set get them; the others read with fonts that
-// cannot be found (labels then draw nothing), which is many times faster.
+// only inputs whose first byte has all of 0x70 set get them, and none when
+// PV_FUZZ_NO_FONTS is set; the others read with fonts that cannot be found
+// (labels then draw nothing), which is many times faster.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -22,7 +24,8 @@ pv::AppSettings MakeSettings(std::uint8_t pick) {
         std::filesystem::create_directories(d);
         return d.string() + "/";
     }();
-    const std::string fonts = (pick & 0x70) == 0x70 ? dir : dir + "no-such-dir/";
+    static const bool noFonts = std::getenv("PV_FUZZ_NO_FONTS") != nullptr;
+    const std::string fonts = (!noFonts && (pick & 0x70) == 0x70) ? dir : dir + "no-such-dir/";
     pv::AppSettings s;
     s.ProgramDir = dir;
     s.HzFontPath = fonts + "fon_hz.bin";
