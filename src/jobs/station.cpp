@@ -1,0 +1,63 @@
+#include "jobs/station.h"
+
+#include "import/job_reader.h"
+#include "settings/localized.h"
+
+namespace pv {
+
+Station::Station(Edition edition) : params(MachineParams::Defaults(edition)) {
+    settings.edition = edition;
+    output.raster.edition = edition;
+}
+
+std::string Station::FileNameOf(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+bool Station::MachineReady() const {
+    return !link.stopRequested.load() && link.status.state.load() == kStateReady;
+}
+
+void Station::ShowMessage(const std::string& text) {
+    if (messages) messages(text);
+}
+
+void Station::JobsChanged() {
+    if (onJobsChanged) onJobsChanged();
+}
+
+void Station::LoadDrawing(COnePage& job) {
+    ReadJobResult read = ReadJobFile(job.filePath, settings, messages, ReadPath::FirstShown);
+    if (!read.page) return;
+    COnePage& page = *read.page;
+    job.curves = std::move(page.curves);
+    job.maxX = page.maxX;
+    job.minX = page.minX;
+    job.maxY = page.maxY;
+    job.minY = page.minY;
+    job.plotMaxX = page.plotMaxX;
+    job.plotMaxY = page.plotMaxY;
+    job.cutMaxX = page.cutMaxX;
+    job.cutMaxY = page.cutMaxY;
+}
+
+bool Station::StartPrint(const COnePage& job) {
+    if (!printStarter) return false;
+    const PrepareResult r = PreparePrint(job, settings, params, output, *printStarter, clock, messages);
+    return r.result == kPrepareStarted;
+}
+
+bool Station::AddFile(const std::string& path) {
+    ReadJobResult read = ReadJobFile(path, settings, messages, ReadPath::AddCommand);
+    if (read.result != 0) {
+        ShowMessage(Localized(settings.Language, "文件打开失败!", "Open File Failed!"));
+        return false;
+    }
+    if (!read.page) return false;
+    read.page->filePath = path;
+    read.page->fileName = FileNameOf(path);
+    return jobs.AddOpenedJob(std::move(read.page));
+}
+
+}  // namespace pv

@@ -1,0 +1,66 @@
+#pragma once
+// The records the desktop station works with — settings, machine parameters,
+// the machine's status and command queue, the prepared print and the job
+// queue with its undo history — in one object handed around by reference.
+// It answers the job list's questions with them: whether the machine is
+// ready, reading a job's drawing, starting a print.
+#include <string>
+
+#include "import/message_sink.h"
+#include "jobs/job_environment.h"
+#include "jobs/job_list.h"
+#include "jobs/undo_history.h"
+#include "link/link_state.h"
+#include "output/output_station.h"
+#include "output/print_preparation.h"
+#include "params/machine_params.h"
+#include "settings/app_settings.h"
+
+namespace pv {
+
+class Station : public JobEnvironment {
+public:
+    explicit Station(Edition edition);
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+
+    AppSettings settings;
+    MachineParams params;
+    LinkState link;   // MachineStatus, CommandQueue and the shared words
+    OutputStation output;
+    JobList jobs{*this};
+    UndoHistory undo;
+
+    // Where prints start (the machine link, or a test's script); without
+    // one no print starts.
+    PrintStarter* printStarter = nullptr;
+    PrepareClock clock;
+    // Message boxes and the log.
+    MessageSink messages;
+    // Called whenever the rows changed.
+    std::function<void()> onJobsChanged;
+
+    // The Add button: reads `path` into a new job of the opened jobs.  False
+    // when nothing was added ("Open File Failed!" shown for a file that
+    // could not be read; a file without curves is dropped silently).
+    bool AddFile(const std::string& path);
+    bool Undo() { return undo.Undo(jobs, settings.edition); }
+    bool Redo() { return undo.Redo(jobs, settings.edition); }
+
+    // JobEnvironment
+    bool MachineReady() const override;
+    bool AutoStartOn() const override { return settings.AutoStart != 0; }
+    void SwitchAutoStartOff() override { settings.AutoStart = 0; }
+    void LoadDrawing(COnePage& job) override;
+    bool StartPrint(const COnePage& job) override;
+    void ShowMessage(const std::string& text) override;
+    void JobsChanged() override;
+    void PushUndoSnapshot() override { undo.Push(jobs, settings.edition); }
+    int Language() const override { return settings.Language; }
+    Edition edition() const override { return settings.edition; }
+
+    // The part of a path after its last separator.
+    static std::string FileNameOf(const std::string& path);
+};
+
+}  // namespace pv
