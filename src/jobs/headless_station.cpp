@@ -1,0 +1,109 @@
+#include "jobs/headless_station.h"
+
+#include <set>
+
+#include "settings/settings_store.h"
+
+namespace pv {
+
+HeadlessStation::HeadlessStation(Station& station, std::uint16_t port, LogSink log)
+    : station_(station),
+      log_(std::move(log)),
+      link_(station.settings, station.link),
+      protocol_(link_.commu(), station.settings, station.params, station.link, *this),
+      starter_(protocol_),
+      threads_(protocol_) {
+    link_.eth().SetPort(port);
+    station_.printStarter = &starter_;
+    station_.messages = [this](const std::string& m) { Log("message: " + m); };
+}
+
+HeadlessStation::~HeadlessStation() {
+    Stop();
+    station_.printStarter = nullptr;
+    station_.messages = nullptr;
+}
+
+void HeadlessStation::Start() { threads_.Start(); }
+
+void HeadlessStation::Stop() { threads_.Stop(); }
+
+void HeadlessStation::Log(const std::string& line) {
+    std::lock_guard g(logLock_);
+    if (log_) log_(line);
+}
+
+const COnePage* HeadlessStation::PrintingJob() const {
+    for (const JobCollection* c : {&station_.jobs.OpenedJobs, &station_.jobs.ManDirJobs, &station_.jobs.AutoDirJobs})
+        for (const auto& j : *c)
+            if (j->jobState == kJobPrinting) return j.get();
+    return nullptr;
+}
+
+void HeadlessStation::Refresh() {
+    std::lock_guard g(ui_);
+    const bool online = station_.link.status.online.load();
+    if (online != wasOnline_) {
+        wasOnline_ = online;
+        Log(online ? "machine online" : "machine offline");
+    }
+    const COnePage* before = PrintingJob();
+    station_.jobs.StartNextJob();
+    const COnePage* after = PrintingJob();
+    if (after && after != before)
+        Log("printing " + after->filePath + " (" + std::to_string(after->copies) + " left)");
+}
+
+void HeadlessStation::PrintFinished(int result) {
+    std::lock_guard g(ui_);
+    const COnePage* job = PrintingJob();
+    const std::string name = job ? job->filePath : std::string("a job no longer listed");
+    if (result == kPrintDone) {
+        Log("printed a copy of " + name);
+    } else {
+        const std::string why = starter_.driver() ? starter_.driver()->message() : std::string();
+        Log("print failed: " + name + (why.empty() ? "" : ": " + why));
+    }
+    station_.jobs.FinishCopy(result);
+}
+
+void HeadlessStation::SaveSettings() {
+    std::lock_guard g(ui_);
+    std::string error;
+    if (!pv::SaveSettings(station_.settings, &error)) Log("settings not saved: " + error);
+}
+
+void HeadlessStation::Scan(const std::string& dir, JobCollection& jobs, const char* what) {
+    std::set<const COnePage*> known;
+    for (const auto& j : jobs) known.insert(j.get());
+    if (!scanner_.ScanDirectory(dir, station_.settings.PrtFileExtension, jobs)) return;
+    for (const auto& j : jobs)
+        if (!known.count(j.get())) Log(std::string("found ") + what + " job " + j->filePath);
+}
+
+void HeadlessStation::ScanManualDirectory() {
+    std::lock_guard g(ui_);
+    Scan(station_.settings.ManDir, station_.jobs.ManDirJobs, "manual");
+}
+
+void HeadlessStation::ScanAutoDirectory() {
+    std::lock_guard g(ui_);
+    Scan(station_.settings.AutoDir, station_.jobs.AutoDirJobs, "automatic");
+}
+
+void HeadlessStation::RemoveFinishedJobs() {
+    std::lock_guard g(ui_);
+    const std::int32_t before = station_.jobs.Count();
+    if (station_.jobs.DeleteFinishedJobs())
+        Log("removed " + std::to_string(before - station_.jobs.Count()) + " finished job(s)");
+}
+
+void HeadlessStation::AutoStartOff() {
+    std::lock_guard g(ui_);
+    station_.settings.AutoStart = 0;
+    Log("automatic start off");
+}
+
+void HeadlessStation::ShowMessage(const std::string& text) { Log("message: " + text); }
+
+}  // namespace pv
