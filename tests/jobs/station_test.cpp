@@ -1,0 +1,77 @@
+// The station answering the job list with real files and a scripted driver.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "jobs/dir_scanner.h"
+#include "jobs/station.h"
+
+namespace pv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CountingStarter : public PrintStarter {
+public:
+    int starts = 0;
+    bool PrintDriverRunning() const override { return false; }
+    bool StartPrintDriver(OutputStation&) override {
+        ++starts;
+        return true;
+    }
+};
+
+const std::string kSquare = std::string(PV_TEST_DATA_DIR) + "/cli/square.plt";
+
+TEST(Station, AddedFileCanBeUndoneOnlyToAnEarlierState) {
+    Station st(Edition::TwoHead);
+    std::vector<std::string> shown;
+    st.messages = [&](const std::string& m) { shown.push_back(m); };
+    ASSERT_TRUE(st.AddFile(kSquare));
+    EXPECT_EQ(st.jobs.OpenedJobs[0]->fileName, "square.plt");
+    EXPECT_EQ(st.undo.Count(), 2u);
+    EXPECT_TRUE(st.Undo());
+    EXPECT_EQ(st.jobs.Count(), 1);   // both snapshots hold the file
+    ASSERT_TRUE(st.AddFile(kSquare));
+    EXPECT_TRUE(st.Undo());
+    EXPECT_EQ(st.jobs.Count(), 2);   // the second add's twin snapshot
+    EXPECT_TRUE(st.Undo());
+    EXPECT_EQ(st.jobs.Count(), 1);
+    st.settings.Language = 0;
+    EXPECT_FALSE(st.AddFile("/nonexistent/x.plt"));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back(), "文件打开失败!");
+}
+
+TEST(Station, AWatchedJobIsReadAndPreparedWhenTheMachineIsReady) {
+    const fs::path dir = fs::temp_directory_path() / ("pv-station-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy_file(kSquare, dir / "sq.plt");
+    Station st(Edition::FourHead);
+    CountingStarter starter;
+    st.printStarter = &starter;
+    DirScanner scanner;
+    scanner.ScanDirectory(dir.string(), "*.plt;", st.jobs.AutoDirJobs);
+    scanner.ScanDirectory(dir.string(), "*.plt;", st.jobs.AutoDirJobs);
+    ASSERT_EQ(st.jobs.AutoDirJobs.size(), 1u);
+    EXPECT_EQ(st.jobs.StartNextJob(), -1);   // machine not ready
+    st.link.status.state = kStateReady;
+    st.link.stopRequested = true;
+    EXPECT_EQ(st.jobs.StartNextJob(), -1);
+    st.link.stopRequested = false;
+    EXPECT_EQ(st.jobs.StartNextJob(), 0);
+    EXPECT_EQ(starter.starts, 1);
+    const COnePage& job = *st.jobs.AutoDirJobs[0];
+    EXPECT_EQ(job.jobState, kJobPrinting);
+    EXPECT_FALSE(job.curves.empty());
+    EXPECT_GT(job.maxX, 0);
+    EXPECT_GT(st.output.BandCount, 0);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace pv
