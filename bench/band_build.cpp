@@ -7,34 +7,21 @@
 // 5 ms per band; run with --benchmark_repetitions=9 for the median.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include "geometry/one_page.h"
 #include "output/band_builder.h"
 #include "output/band_result.h"
 
+#include "marker_fixture.h"
+
 namespace {
 
-constexpr double kUnitsPerMm = 40.0;
+using pv::bench::kUnitsPerMm;
+using pv::bench::Polyline;
 
 pv::CCurve Outline(int lineType, double cx, double cy, double a, double b, int n) {
-    pv::CCurve c;
+    pv::CCurve c = pv::bench::PieceOutline(cx, cy, a, b, n, {.exponent = 0.4, .ripple = 0.03, .waves = 5});
     c.kind = pv::kDrawn;
     c.lineType = lineType;
-    for (int i = 0; i <= n; ++i) {
-        const double t = 2 * 3.141592653589793 * (i % n) / n;
-        const double ct = std::cos(t), st = std::sin(t);
-        const double x = cx + a * std::copysign(std::pow(std::fabs(ct), 0.4), ct);
-        const double y = cy + b * std::copysign(std::pow(std::fabs(st), 0.4), st) +
-                         0.03 * b * std::sin(5 * t);
-        c.points.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
-    }
-    return c;
-}
-
-pv::CCurve Polyline(std::initializer_list<pv::Point> pts) {
-    pv::CCurve c;
-    c.points = pts;
     return c;
 }
 

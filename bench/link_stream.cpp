@@ -9,8 +9,6 @@
 // inside it, a grain line and a few dozen short label strokes.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include "geometry/one_page.h"
 #include "link/command_protocol.h"
 #include "link/link_state.h"
@@ -23,9 +21,9 @@
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
 
-namespace {
+#include "marker_fixture.h"
 
-constexpr std::int32_t kUnitsPerMm = 40;
+namespace {
 
 class SilentHost : public pv::StationHost {
 public:
@@ -40,46 +38,6 @@ public:
     void AutoStartOff() override {}
     void ShowMessage(const std::string&) override {}
 };
-
-pv::CCurve Outline(std::int32_t kind, double cx, double cy, double a, double b, int n) {
-    pv::CCurve c;
-    c.kind = kind;
-    for (int i = 0; i <= n; ++i) {
-        const double t = 2 * 3.141592653589793 * (i % n) / n;
-        const double ct = std::cos(t), st = std::sin(t);
-        const double x = cx + a * std::copysign(std::pow(std::fabs(ct), 0.3), ct);
-        const double y = cy + b * std::copysign(std::pow(std::fabs(st), 0.3), st);
-        c.points.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
-    }
-    c.Tidy();
-    return c;
-}
-
-pv::COnePage Marker() {
-    pv::COnePage page;
-    page.fileName = "marker.plt";
-    const double pieceX = 200.0 * kUnitsPerMm, pieceY = 250.0 * kUnitsPerMm;
-    for (int i = 0; i < 15; ++i) {
-        for (int j = 0; j < 8; ++j) {
-            const double cx = (i + 0.5) * pieceX, cy = (j + 0.5) * pieceY;
-            page.curves.push_back(Outline(pv::kFullCut, cx, cy, pieceX * 0.46, pieceY * 0.46, 400));
-            page.curves.push_back(Outline(pv::kDrawn, cx, cy, pieceX * 0.42, pieceY * 0.42, 400));
-            pv::CCurve grain;
-            grain.points = {{static_cast<std::int32_t>(cx - pieceX * 0.3), static_cast<std::int32_t>(cy)},
-                            {static_cast<std::int32_t>(cx + pieceX * 0.3), static_cast<std::int32_t>(cy)}};
-            page.curves.push_back(grain);
-            for (int k = 0; k < 40; ++k) {
-                pv::CCurve stroke;
-                const auto x0 = static_cast<std::int32_t>(cx - 2000 + 100 * k);
-                const auto y0 = static_cast<std::int32_t>(cy + 1500);
-                stroke.points = {{x0, y0}, {x0 + 60, y0 + 120}, {x0 + 90, y0}};
-                page.curves.push_back(stroke);
-            }
-        }
-    }
-    page.CalcBounds();
-    return page;
-}
 
 void BM_StreamMarkerToVirtualPlotter(benchmark::State& state) {
     pv::VirtualPlotterOptions options;
@@ -100,7 +58,7 @@ void BM_StreamMarkerToVirtualPlotter(benchmark::State& state) {
     machine.eth().SetPort(plotter.port());
     pv::CommandProtocol protocol(machine.commu(), settings, params, link, host);
 
-    const pv::COnePage job = Marker();
+    const pv::COnePage job = pv::bench::GarmentMarker();
     pv::OutputStation station;
     if (pv::PreparePrintPage(job, settings, params, station) != pv::kPrepareStarted) {
         state.SkipWithError("preparation refused");

@@ -11,7 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
 
 #include "geometry/one_page.h"
 #include "output/band_result.h"
@@ -22,9 +21,9 @@
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
 
-namespace {
+#include "marker_fixture.h"
 
-constexpr std::int32_t kUnitsPerMm = 40;
+namespace {
 
 class NoDriver : public pv::PrintStarter {
 public:
@@ -37,50 +36,8 @@ public:
     void Pause(std::chrono::milliseconds) const override {}
 };
 
-// A rounded rectangle of n points around (cx, cy), half sizes a × b.
-pv::CCurve Outline(std::int32_t kind, double cx, double cy, double a, double b, int n) {
-    pv::CCurve c;
-    c.kind = kind;
-    for (int i = 0; i <= n; ++i) {
-        const double t = 2 * 3.141592653589793 * (i % n) / n;
-        const double ct = std::cos(t), st = std::sin(t);
-        // superellipse: flat sides, round corners
-        const double x = cx + a * std::copysign(std::pow(std::fabs(ct), 0.3), ct);
-        const double y = cy + b * std::copysign(std::pow(std::fabs(st), 0.3), st);
-        c.points.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
-    }
-    c.Tidy();
-    return c;
-}
-
-pv::COnePage Marker() {
-    pv::COnePage page;
-    page.fileName = "marker.plt";
-    const double pieceX = 200.0 * kUnitsPerMm, pieceY = 250.0 * kUnitsPerMm;
-    for (int i = 0; i < 15; ++i) {
-        for (int j = 0; j < 8; ++j) {
-            const double cx = (i + 0.5) * pieceX, cy = (j + 0.5) * pieceY;
-            page.curves.push_back(Outline(pv::kFullCut, cx, cy, pieceX * 0.46, pieceY * 0.46, 400));
-            page.curves.push_back(Outline(pv::kDrawn, cx, cy, pieceX * 0.42, pieceY * 0.42, 400));
-            pv::CCurve grain;
-            grain.points = {{static_cast<std::int32_t>(cx - pieceX * 0.3), static_cast<std::int32_t>(cy)},
-                            {static_cast<std::int32_t>(cx + pieceX * 0.3), static_cast<std::int32_t>(cy)}};
-            page.curves.push_back(grain);
-            for (int k = 0; k < 40; ++k) {   // label strokes, 3 mm high
-                pv::CCurve stroke;
-                const auto x0 = static_cast<std::int32_t>(cx - 2000 + 100 * k);
-                const auto y0 = static_cast<std::int32_t>(cy + 1500);
-                stroke.points = {{x0, y0}, {x0 + 60, y0 + 120}, {x0 + 90, y0}};
-                page.curves.push_back(stroke);
-            }
-        }
-    }
-    page.CalcBounds();
-    return page;
-}
-
 void BM_PrepareMarkerAndBuildAllData(benchmark::State& state) {
-    const pv::COnePage job = Marker();
+    const pv::COnePage job = pv::bench::GarmentMarker();
     pv::AppSettings settings;
     const pv::MachineParams params = pv::MachineParams::Defaults(pv::Edition::TwoHead);
     pv::OutputStation station;
@@ -125,7 +82,7 @@ void BM_PrepareMarkerAndBuildAllData(benchmark::State& state) {
 BENCHMARK(BM_PrepareMarkerAndBuildAllData)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_PreparationOnly(benchmark::State& state) {
-    const pv::COnePage job = Marker();
+    const pv::COnePage job = pv::bench::GarmentMarker();
     pv::AppSettings settings;
     const pv::MachineParams params = pv::MachineParams::Defaults(pv::Edition::TwoHead);
     pv::OutputStation station;

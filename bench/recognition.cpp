@@ -6,53 +6,41 @@
 // FindOutlines (joins, classification and the inner-line marking).
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include "geometry/one_page.h"
 #include "geometry/recognition.h"
 #include "settings/app_settings.h"
 
+#include "marker_fixture.h"
+
 namespace {
 
-pv::CCurve Curve(std::initializer_list<pv::Point> pts) {
-    pv::CCurve c;
-    c.points = pts;
-    return c;
-}
+using pv::bench::Polyline;
 
 pv::CCurve Outline(double cx, double cy, double a, double b, int n) {
-    pv::CCurve c;
-    for (int i = 0; i <= n; ++i) {
-        const double t = 2 * 3.141592653589793 * (i % n) / n;
-        const double ct = std::cos(t), st = std::sin(t);
-        const double x = cx + a * std::copysign(std::pow(std::fabs(ct), 0.5), ct);
-        const double y = cy + b * std::copysign(std::pow(std::fabs(st), 0.5), st) + 0.04 * b * std::sin(3 * t);
-        c.points.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
-    }
-    return c;
+    return pv::bench::PieceOutline(cx, cy, a, b, n, {.exponent = 0.5, .ripple = 0.04, .waves = 3});
 }
 
 pv::COnePage Marker() {
     pv::COnePage page;
-    const double pieceX = 200.0 * 40, pieceY = 200.0 * 40;   // 200 x 200 mm cells, 10 across
+    const double pieceX = 200.0 * pv::bench::kUnitsPerMm, pieceY = 200.0 * pv::bench::kUnitsPerMm;   // 200 x 200 mm cells, 10 across
     for (int i = 0; i < 200; ++i) {
         for (int j = 0; j < 10; ++j) {
             const double cx = (i + 0.5) * pieceX, cy = (j + 0.5) * pieceY;
             page.curves.push_back(Outline(cx, cy, pieceX * 0.46, pieceY * 0.46, 120));
             const auto X = [&](double f) { return static_cast<std::int32_t>(cx + pieceX * f); };
             const auto Y = [&](double f) { return static_cast<std::int32_t>(cy + pieceY * f); };
-            page.curves.push_back(Curve({{X(-0.3), Y(0)}, {X(0.3), Y(0)}}));
-            page.curves.push_back(Curve({{X(-0.35), Y(-0.2)}, {X(-0.1), Y(-0.15)}, {X(-0.35), Y(-0.1)}}));
-            page.curves.push_back(Curve({{X(0.35), Y(0.2)}, {X(0.1), Y(0.15)}, {X(0.35), Y(0.1)}}));
-            page.curves.push_back(Curve({{X(-0.1), Y(0.2)}, {X(0.1), Y(0.2)}, {X(0.1), Y(0.3)}, {X(-0.1), Y(0.3)},
+            page.curves.push_back(Polyline({{X(-0.3), Y(0)}, {X(0.3), Y(0)}}));
+            page.curves.push_back(Polyline({{X(-0.35), Y(-0.2)}, {X(-0.1), Y(-0.15)}, {X(-0.35), Y(-0.1)}}));
+            page.curves.push_back(Polyline({{X(0.35), Y(0.2)}, {X(0.1), Y(0.15)}, {X(0.35), Y(0.1)}}));
+            page.curves.push_back(Polyline({{X(-0.1), Y(0.2)}, {X(0.1), Y(0.2)}, {X(0.1), Y(0.3)}, {X(-0.1), Y(0.3)},
                                          {X(-0.1), Y(0.2)}}));
-            page.curves.push_back(Curve({{X(0.2) - 80, Y(-0.25)}, {X(0.2) + 80, Y(-0.25)}}));
-            page.curves.push_back(Curve({{X(0.2), Y(-0.25) - 80}, {X(0.2), Y(-0.25) + 80}}));
+            page.curves.push_back(Polyline({{X(0.2) - 80, Y(-0.25)}, {X(0.2) + 80, Y(-0.25)}}));
+            page.curves.push_back(Polyline({{X(0.2), Y(-0.25) - 80}, {X(0.2), Y(-0.25) + 80}}));
             for (int k = 0; k < 3; ++k) {
                 const std::int32_t x = X(-0.2 + 0.2 * k), y = Y(-0.44);
-                page.curves.push_back(Curve({{x, y}, {x, y + 200}}));
+                page.curves.push_back(Polyline({{x, y}, {x, y + 200}}));
             }
-            page.curves.push_back(Curve({{X(-0.2), Y(0.35)}, {X(-0.18), Y(0.38)}, {X(-0.16), Y(0.35)}}));
+            page.curves.push_back(Polyline({{X(-0.2), Y(0.35)}, {X(-0.18), Y(0.38)}, {X(-0.16), Y(0.35)}}));
         }
     }
     return page;
