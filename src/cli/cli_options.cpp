@@ -34,7 +34,7 @@ const std::vector<std::string>& ParsedOptions::Values(const std::string& option)
     return it == values_.end() ? kNone : it->second;
 }
 
-std::optional<ParsedOptions> ParseOptions(const CliContext& ctx, const CliCommand& command, const OptionSpec& spec) {
+std::optional<ParsedOptions> ParseOptions(const CliContext& ctx, const CliCommand& command, const OptionTable& table) {
     ParsedOptions parsed;
     const auto& args = ctx.args;
     bool optionsEnded = false;
@@ -55,9 +55,9 @@ std::optional<ParsedOptions> ParseOptions(const CliContext& ctx, const CliComman
             value = a.substr(eq + 1);
             inlineValue = true;
         }
-        if (Contains(spec.flags, name) && !inlineValue) {
+        if (Contains(table.flags, name) && !inlineValue) {
             parsed.Add(name, "");
-        } else if (Contains(spec.valued, name)) {
+        } else if (Contains(table.valued, name)) {
             if (!inlineValue) {
                 if (i + 1 >= args.size()) return Mistake(ctx, command, "option " + name + " needs a value");
                 value = args[++i];
@@ -67,10 +67,10 @@ std::optional<ParsedOptions> ParseOptions(const CliContext& ctx, const CliComman
             return Mistake(ctx, command, "unknown option " + a);
         }
     }
-    if (parsed.positional.size() < spec.minPositional)
-        return Mistake(ctx, command, spec.minPositional == 1 ? "a file name is missing" : "operands are missing");
-    if (parsed.positional.size() > spec.maxPositional)
-        return Mistake(ctx, command, "unexpected operand " + parsed.positional[spec.maxPositional]);
+    if (parsed.positional.size() < table.minPositional)
+        return Mistake(ctx, command, table.minPositional == 1 ? "a file name is missing" : "operands are missing");
+    if (parsed.positional.size() > table.maxPositional)
+        return Mistake(ctx, command, "unexpected operand " + parsed.positional[table.maxPositional]);
     return parsed;
 }
 

@@ -12,12 +12,14 @@
 
 namespace pv::cli {
 
-struct OptionSpec {
+struct OptionTable {
     std::vector<std::string> flags;     // options without a value, e.g. "--raw"
     std::vector<std::string> valued;    // options taking a value, e.g. "-o", "--set"
     std::size_t minPositional = 0;
     std::size_t maxPositional = 0;
 };
+// The former name, still used by some commands.
+using OptionSpec = OptionTable;
 
 class ParsedOptions {
 public:
@@ -37,7 +39,7 @@ private:
 // Options may come before or after the operands, as "--opt VALUE" or
 // "--opt=VALUE"; "--" ends the options.  On a mistake prints it with the
 // command's usage line to stderr and returns nothing (exit status 1).
-std::optional<ParsedOptions> ParseOptions(const CliContext& ctx, const CliCommand& command, const OptionSpec& spec);
+std::optional<ParsedOptions> ParseOptions(const CliContext& ctx, const CliCommand& command, const OptionTable& table);
 
 // The options every settings-reading command takes.
 inline const std::vector<std::string> kSettingsOptions{"--ini", "--set"};

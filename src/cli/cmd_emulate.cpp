@@ -42,9 +42,9 @@ const CliCommand kCommand{70, "emulate", "run a virtual plotter on a TCP socket"
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunEmulate(CliContext& ctx) {
-    OptionSpec spec;
-    spec.valued = {"--port", "--bind", "--record", "--fault", "--speed", "--jobs", "--ini", "--set"};
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.valued = {"--port", "--bind", "--record", "--fault", "--speed", "--jobs", "--ini", "--set"};
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     VirtualPlotterOptions o;
     o.edition = ctx.edition;

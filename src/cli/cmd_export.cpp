@@ -32,12 +32,12 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunExport(CliContext& ctx) {
-    OptionSpec spec;
-    spec.flags = {"--raw"};
-    spec.valued = kSettingsOptions;
-    spec.valued.push_back("-o");
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.flags = {"--raw"};
+    table.valued = kSettingsOptions;
+    table.valued.push_back("-o");
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const auto out = options->Value("-o");
     if (!out || out->empty()) {

@@ -53,11 +53,11 @@ public:
 };
 
 int RunFirmware(CliContext& ctx) {
-    OptionSpec spec;
-    spec.valued = kSettingsOptions;
-    spec.valued.push_back("--machine");
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.valued = kSettingsOptions;
+    table.valued.push_back("--machine");
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const auto machineText = options->Value("--machine");
     if (!machineText) {

@@ -144,11 +144,11 @@ StreamOutcome WriteSteps(OutputStation& station, const std::filesystem::path& di
 }
 
 int RunPrepare(CliContext& ctx) {
-    OptionSpec spec;
-    spec.valued = kSettingsOptions;
-    spec.valued.insert(spec.valued.end(), {"--out", "--param", "--start-mm"});
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.valued = kSettingsOptions;
+    table.valued.insert(table.valued.end(), {"--out", "--param", "--start-mm"});
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const auto outDir = options->Value("--out");
     if (!outDir || outDir->empty()) {

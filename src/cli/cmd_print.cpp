@@ -107,11 +107,11 @@ private:
 };
 
 int RunPrint(CliContext& ctx) {
-    OptionSpec spec;
-    spec.valued = kSettingsOptions;
-    spec.valued.insert(spec.valued.end(), {"--machine", "--copies"});
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.valued = kSettingsOptions;
+    table.valued.insert(table.valued.end(), {"--machine", "--copies"});
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const auto machineText = options->Value("--machine");
     if (!machineText) {

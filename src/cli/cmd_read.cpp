@@ -34,11 +34,11 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunRead(CliContext& ctx) {
-    OptionSpec spec;
-    spec.flags = {"--raw"};
-    spec.valued = kSettingsOptions;
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.flags = {"--raw"};
+    table.valued = kSettingsOptions;
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     AppSettings settings;
     if (!LoadCliSettings(ctx, *options, settings)) return 1;

@@ -35,12 +35,12 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunRender(CliContext& ctx) {
-    OptionSpec spec;
-    spec.flags = {"--raw"};
-    spec.valued = kSettingsOptions;
-    spec.valued.insert(spec.valued.end(), {"-o", "--width"});
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.flags = {"--raw"};
+    table.valued = kSettingsOptions;
+    table.valued.insert(table.valued.end(), {"-o", "--width"});
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const auto out = options->Value("-o");
     if (!out || out->empty()) {

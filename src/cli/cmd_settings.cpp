@@ -31,9 +31,9 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunSettings(CliContext& ctx) {
-    OptionSpec spec;
-    spec.valued = {"--ini", "--set", "--save"};
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.valued = {"--ini", "--set", "--save"};
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     AppSettings settings;
     if (!LoadCliSettings(ctx, *options, settings)) return 1;
