@@ -15,6 +15,7 @@
 #include "link/machine_link.h"
 #include "link/output_job_source.h"
 #include "link/print_driver.h"
+#include "link/quiet_station_host.h"
 #include "link/virtual_plotter.h"
 #include "output/output_station.h"
 #include "output/print_preparation.h"
@@ -24,20 +25,6 @@
 #include "marker_fixture.h"
 
 namespace {
-
-class SilentHost : public pv::StationHost {
-public:
-    void PrintFinished(int) override {}
-    void BandSent() override {}
-    void Refresh() override {}
-    void SaveSettings() override {}
-    void ScanManualDirectory() override {}
-    void ScanAutoDirectory() override {}
-    void RemoveFinishedJobs() override {}
-    void RedrawList() override {}
-    void AutoStartOff() override {}
-    void ShowMessage(const std::string&) override {}
-};
 
 void BM_StreamMarkerToVirtualPlotter(benchmark::State& state) {
     pv::VirtualPlotterOptions options;
@@ -53,7 +40,7 @@ void BM_StreamMarkerToVirtualPlotter(benchmark::State& state) {
     pv::MachineParams params = pv::MachineParams::Defaults(pv::Edition::TwoHead);
     params.adv.softLimitMm = 4000;     // a machine wide enough for 2 m
     pv::LinkState link;
-    SilentHost host;
+    pv::QuietStationHost host;
     pv::MachineLink machine(settings, link);
     machine.eth().SetPort(plotter.port());
     pv::CommandProtocol protocol(machine.commu(), settings, params, link, host);

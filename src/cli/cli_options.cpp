@@ -22,6 +22,15 @@ std::nullopt_t Mistake(const CliContext& ctx, const CliCommand& command, const s
 
 }  // namespace
 
+OptionTable OptionTable::OneFile(std::vector<std::string> valued, std::vector<std::string> flags) {
+    OptionTable table;
+    table.flags = std::move(flags);
+    table.valued = kSettingsOptions;
+    table.valued.insert(table.valued.end(), valued.begin(), valued.end());
+    table.minPositional = table.maxPositional = 1;
+    return table;
+}
+
 std::optional<std::string> ParsedOptions::Value(const std::string& option) const {
     auto it = values_.find(option);
     if (it == values_.end() || it->second.empty()) return std::nullopt;
@@ -99,6 +108,25 @@ bool LoadCliSettings(const CliContext& ctx, const ParsedOptions& options, AppSet
         }
     }
     return true;
+}
+
+std::optional<std::string> RequiredOption(const CliContext& ctx, const CliCommand& command,
+                                          const ParsedOptions& options, const std::string& option,
+                                          const char* placeholder, bool emptyIsMissing) {
+    auto value = options.Value(option);
+    if (!value || (emptyIsMissing && value->empty())) {
+        std::fprintf(stderr, "%s %s: %s %s is missing\n", ctx.programName.c_str(), command.name, option.c_str(),
+                     placeholder);
+        return std::nullopt;
+    }
+    return value;
+}
+
+int ReportNotWritten(const CliContext& ctx, const CliCommand& command, const std::string& path,
+                     const std::string& why) {
+    std::fprintf(stderr, "%s %s: %s not written: %s\n", ctx.programName.c_str(), command.name, path.c_str(),
+                 why.c_str());
+    return 3;
 }
 
 std::optional<int> IntOption(const ParsedOptions& options, const std::string& name, int fallback, int lo, int hi) {

@@ -17,6 +17,9 @@ struct OptionTable {
     std::vector<std::string> valued;    // options taking a value, e.g. "-o", "--set"
     std::size_t minPositional = 0;
     std::size_t maxPositional = 0;
+
+    // One FILE operand, --ini and --set, then `valued` and `flags`.
+    static OptionTable OneFile(std::vector<std::string> valued = {}, std::vector<std::string> flags = {});
 };
 // The former name, still used by some commands.
 using OptionSpec = OptionTable;
@@ -47,6 +50,20 @@ inline const std::vector<std::string> kSettingsOptions{"--ini", "--set"};
 // Edition, program paths, the settings file and --set overrides.  False
 // (after printing why) when a --set is malformed or names no key.
 bool LoadCliSettings(const CliContext& ctx, const ParsedOptions& options, AppSettings& settings);
+
+// The value of an option the command cannot do without.  When it is
+// missing (or, with `emptyIsMissing`, empty) prints
+// "<program> <command>: <option> <placeholder> is missing" and returns
+// nothing (exit status 1).
+std::optional<std::string> RequiredOption(const CliContext& ctx, const CliCommand& command,
+                                          const ParsedOptions& options, const std::string& option,
+                                          const char* placeholder, bool emptyIsMissing = true);
+
+// A file the command could not write: prints
+// "<program> <command>: <path> not written: <why>" and returns the exit
+// status 3.
+int ReportNotWritten(const CliContext& ctx, const CliCommand& command, const std::string& path,
+                     const std::string& why);
 
 // A whole number option within [lo, hi]; prints and returns nothing otherwise.
 std::optional<int> IntOption(const ParsedOptions& options, const std::string& name, int fallback, int lo, int hi);

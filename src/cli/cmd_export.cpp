@@ -32,27 +32,16 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunExport(CliContext& ctx) {
-    OptionTable table;
-    table.flags = {"--raw"};
-    table.valued = kSettingsOptions;
-    table.valued.push_back("-o");
-    table.minPositional = table.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, table);
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"-o"}, {"--raw"}));
     if (!options) return 1;
-    const auto out = options->Value("-o");
-    if (!out || out->empty()) {
-        std::fprintf(stderr, "%s export: -o OUT.plt is missing\n", ctx.programName.c_str());
-        return 1;
-    }
+    const auto out = RequiredOption(ctx, kCommand, *options, "-o", "OUT.plt");
+    if (!out) return 1;
     AppSettings settings;
     if (!LoadCliSettings(ctx, *options, settings)) return 1;
-    auto source = ReadSourcePage(ctx, settings, options->positional[0], options->Has("--raw"));
+    auto source = ReadSourcePage(ctx, settings, *options);
     if (!source) return kExitReadFailed;
     std::string error;
-    if (!WritePlt(source->page, *out, &error)) {
-        std::fprintf(stderr, "%s export: %s not written: %s\n", ctx.programName.c_str(), out->c_str(), error.c_str());
-        return 3;
-    }
+    if (!WritePlt(source->page, *out, &error)) return ReportNotWritten(ctx, kCommand, *out, error);
     return 0;
 }
 

@@ -14,6 +14,7 @@
 #include "link/firmware_update.h"
 #include "link/link_result.h"
 #include "link/machine_link.h"
+#include "link/quiet_station_host.h"
 #include "settings/localized.h"
 
 namespace pv::cli {
@@ -38,38 +39,20 @@ const CommandRegistrar kRegistrar(kCommand);
 
 constexpr int kExitFailed = 3;
 
-class QuietHost : public StationHost {
+// Messages raised by the link go to stderr.
+class QuietHost : public QuietStationHost {
 public:
-    void PrintFinished(int) override {}
-    void BandSent() override {}
-    void Refresh() override {}
-    void SaveSettings() override {}
-    void ScanManualDirectory() override {}
-    void ScanAutoDirectory() override {}
-    void RemoveFinishedJobs() override {}
-    void RedrawList() override {}
-    void AutoStartOff() override {}
     void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
 };
 
 int RunFirmware(CliContext& ctx) {
-    OptionTable table;
-    table.valued = kSettingsOptions;
-    table.valued.push_back("--machine");
-    table.minPositional = table.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, table);
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--machine"}));
     if (!options) return 1;
-    const auto machineText = options->Value("--machine");
-    if (!machineText) {
-        std::fprintf(stderr, "%s firmware: --machine HOST[:PORT] is missing\n", ctx.programName.c_str());
-        return 1;
-    }
-    const auto machine = ParseMachineAddress(ctx.programName, *machineText, ctx.edition);
-    if (!machine) return 1;
+    const auto machineText = RequiredOption(ctx, kCommand, *options, "--machine", "HOST[:PORT]", false);
+    if (!machineText) return 1;
     AppSettings settings;
-    if (!LoadCliSettings(ctx, *options, settings)) return 1;
-    settings.ConnectViaEth = 1;
-    settings.MachineIP = machine->ip;
+    const auto machine = LoadMachineSettings(ctx, *options, *machineText, settings);
+    if (!machine) return 1;
     const int lang = settings.Language;
 
     LinkState state;

@@ -144,17 +144,10 @@ StreamOutcome WriteSteps(OutputStation& station, const std::filesystem::path& di
 }
 
 int RunPrepare(CliContext& ctx) {
-    OptionTable table;
-    table.valued = kSettingsOptions;
-    table.valued.insert(table.valued.end(), {"--out", "--param", "--start-mm"});
-    table.minPositional = table.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, table);
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--out", "--param", "--start-mm"}));
     if (!options) return 1;
-    const auto outDir = options->Value("--out");
-    if (!outDir || outDir->empty()) {
-        std::fprintf(stderr, "%s prepare: --out DIR is missing\n", ctx.programName.c_str());
-        return 1;
-    }
+    const auto outDir = RequiredOption(ctx, kCommand, *options, "--out", "DIR");
+    if (!outDir) return 1;
     const auto startMm = IntOption(*options, "--start-mm", 0, 0, 1'000'000);
     if (!startMm) return 1;
     AppSettings settings;
@@ -166,7 +159,7 @@ int RunPrepare(CliContext& ctx) {
             return 1;
         }
     }
-    auto source = ReadSourcePage(ctx, settings, options->positional[0], false);
+    auto source = ReadSourcePage(ctx, settings, *options);
     if (!source) return kExitReadFailed;
     source->page.startPosMm = *startMm;
     if (source->page.fileName.empty()) source->page.fileName = source->fileName;

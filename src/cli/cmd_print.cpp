@@ -13,6 +13,7 @@
 #include "link/link_print_starter.h"
 #include "link/link_result.h"
 #include "link/machine_link.h"
+#include "link/quiet_station_host.h"
 #include "output/output_station.h"
 #include "output/print_preparation.h"
 
@@ -46,7 +47,7 @@ const CommandRegistrar kRegistrar(kCommand);
 constexpr int kExitFailed = 3;
 
 // The window's part, in plain code: messages and progress on stderr.
-class CliHost : public StationHost {
+class CliHost : public QuietStationHost {
 public:
     CliHost(const std::string& name, const LinkState& state) : name_(name), state_(state) {}
 
@@ -70,13 +71,6 @@ public:
                      total);
         std::fflush(stderr);
     }
-    void Refresh() override {}
-    void SaveSettings() override {}
-    void ScanManualDirectory() override {}
-    void ScanAutoDirectory() override {}
-    void RemoveFinishedJobs() override {}
-    void RedrawList() override {}
-    void AutoStartOff() override {}
     void ShowMessage(const std::string& text) override {
         std::fprintf(stderr, "%s%s: %s\n", lastPercent_ >= 0 ? "\n" : "", name_.c_str(), text.c_str());
         lastPercent_ = -1;
@@ -107,27 +101,17 @@ private:
 };
 
 int RunPrint(CliContext& ctx) {
-    OptionTable table;
-    table.valued = kSettingsOptions;
-    table.valued.insert(table.valued.end(), {"--machine", "--copies"});
-    table.minPositional = table.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, table);
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--machine", "--copies"}));
     if (!options) return 1;
-    const auto machineText = options->Value("--machine");
-    if (!machineText) {
-        std::fprintf(stderr, "%s print: --machine HOST[:PORT] is missing\n", ctx.programName.c_str());
-        return 1;
-    }
+    const auto machineText = RequiredOption(ctx, kCommand, *options, "--machine", "HOST[:PORT]", false);
+    if (!machineText) return 1;
     const auto copies = IntOption(*options, "--copies", 1, 1, 999);
     if (!copies) return 1;
-    const auto machine = ParseMachineAddress(ctx.programName, *machineText, ctx.edition);
-    if (!machine) return 1;
     AppSettings settings;
-    if (!LoadCliSettings(ctx, *options, settings)) return 1;
-    settings.ConnectViaEth = 1;
-    settings.MachineIP = machine->ip;
+    const auto machine = LoadMachineSettings(ctx, *options, *machineText, settings);
+    if (!machine) return 1;
 
-    auto source = ReadSourcePage(ctx, settings, options->positional[0], false);
+    auto source = ReadSourcePage(ctx, settings, *options);
     if (!source) return kExitReadFailed;
     if (source->page.fileName.empty()) source->page.fileName = source->fileName;
 

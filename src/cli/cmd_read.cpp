@@ -34,15 +34,11 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunRead(CliContext& ctx) {
-    OptionTable table;
-    table.flags = {"--raw"};
-    table.valued = kSettingsOptions;
-    table.minPositional = table.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, table);
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({}, {"--raw"}));
     if (!options) return 1;
     AppSettings settings;
     if (!LoadCliSettings(ctx, *options, settings)) return 1;
-    auto source = ReadSourcePage(ctx, settings, options->positional[0], options->Has("--raw"));
+    auto source = ReadSourcePage(ctx, settings, *options);
     if (!source) return kExitReadFailed;
     return PrintJson(PageJson(source->page, source->fileName, source->result)) ? 0 : 1;
 }

@@ -35,32 +35,22 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunRender(CliContext& ctx) {
-    OptionTable table;
-    table.flags = {"--raw"};
-    table.valued = kSettingsOptions;
-    table.valued.insert(table.valued.end(), {"-o", "--width"});
-    table.minPositional = table.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, table);
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"-o", "--width"}, {"--raw"}));
     if (!options) return 1;
-    const auto out = options->Value("-o");
-    if (!out || out->empty()) {
-        std::fprintf(stderr, "%s render: -o OUT.png is missing\n", ctx.programName.c_str());
-        return 1;
-    }
+    const auto out = RequiredOption(ctx, kCommand, *options, "-o", "OUT.png");
+    if (!out) return 1;
     const auto width = IntOption(*options, "--width", 1200, 64, 8192);
     if (!width) return 1;
     AppSettings settings;
     if (!LoadCliSettings(ctx, *options, settings)) return 1;
-    auto source = ReadSourcePage(ctx, settings, options->positional[0], options->Has("--raw"));
+    auto source = ReadSourcePage(ctx, settings, *options);
     if (!source) return kExitReadFailed;
     PreviewOptions preview;
     preview.widthPx = *width;
     preview.paperLenMm = settings.PaperLenMm;
     std::string error;
-    if (!WritePagePreviewPng(source->page, preview, *out, &error)) {
-        std::fprintf(stderr, "%s render: %s not written: %s\n", ctx.programName.c_str(), out->c_str(), error.c_str());
-        return 3;
-    }
+    if (!WritePagePreviewPng(source->page, preview, *out, &error))
+        return ReportNotWritten(ctx, kCommand, *out, error);
     return 0;
 }
 

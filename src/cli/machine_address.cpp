@@ -49,4 +49,13 @@ std::optional<MachineAddress> ParseMachineAddress(const std::string& programName
     return a;
 }
 
+std::optional<MachineAddress> LoadMachineSettings(const CliContext& ctx, const ParsedOptions& options,
+                                                  const std::string& machineText, AppSettings& settings) {
+    auto machine = ParseMachineAddress(ctx.programName, machineText, ctx.edition);
+    if (!machine || !LoadCliSettings(ctx, options, settings)) return std::nullopt;
+    settings.ConnectViaEth = 1;
+    settings.MachineIP = machine->ip;
+    return machine;
+}
+
 }  // namespace pv::cli

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_options.h"
+#include "settings/app_settings.h"
 #include "settings/edition.h"
 
 namespace pv::cli {
@@ -18,5 +20,11 @@ struct MachineAddress {
 // PORT defaults to the edition's.  Prints what is wrong and returns nothing.
 std::optional<MachineAddress> ParseMachineAddress(const std::string& programName, const std::string& value,
                                                   Edition edition);
+
+// For a command that talks to the machine: resolves `machineText`, then
+// loads the command's settings (LoadCliSettings) and points them at that
+// address over Ethernet.  Prints what is wrong and returns nothing.
+std::optional<MachineAddress> LoadMachineSettings(const CliContext& ctx, const ParsedOptions& options,
+                                                  const std::string& machineText, AppSettings& settings);
 
 }  // namespace pv::cli

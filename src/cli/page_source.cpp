@@ -43,4 +43,9 @@ std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSetting
     return out;
 }
 
+std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSettings& settings,
+                                         const ParsedOptions& options) {
+    return ReadSourcePage(ctx, settings, options.positional.at(0), options.Has("--raw"));
+}
+
 }  // namespace pv::cli

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_command.h"
+#include "cli/cli_options.h"
 #include "geometry/one_page.h"
 #include "settings/app_settings.h"
 
@@ -21,6 +22,11 @@ struct SourcePage {
 // messages (a missing stroke font) go to stderr.
 std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSettings& settings, const std::string& path,
                                          bool raw);
+
+// The same for a command whose one operand is the pattern file and whose
+// --raw (when it takes one) asks for the plain read.
+std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSettings& settings,
+                                         const ParsedOptions& options);
 
 inline constexpr int kExitReadFailed = 2;
 
