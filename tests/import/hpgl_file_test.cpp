@@ -11,40 +11,21 @@
 
 #include "import/hpgl_file.h"
 #include "settings/app_settings.h"
+#include "program_dir_test.h"
 
 namespace fs = std::filesystem;
 
 namespace pv {
 namespace {
 
-class HpglFileTest : public ::testing::Test {
+class HpglFileTest : public import_test::ProgramDirTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("pv_hpgl_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        settings_.ProgramDir = dir_.string() + "/";
-        settings_.HzFontPath = settings_.ProgramDir + "fon_hz.bin";
-        settings_.EnFontPath = settings_.ProgramDir + "fon_en.bin";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Write(const std::string& name, const std::string& bytes) {
-        const fs::path p = dir_ / name;
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p.string();
-    }
     int Read(const std::string& path, Edition edition = Edition::TwoHead) {
         settings_.edition = edition;
         CHpglFile r(settings_);
         r.path = path;
         return r.ReadFile();
     }
-
-    fs::path dir_;
-    AppSettings settings_;
 };
 
 TEST_F(HpglFileTest, AcceptanceByOpenSizeAndText) {

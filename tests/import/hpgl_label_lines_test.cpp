@@ -10,6 +10,7 @@
 
 #include "import/hpgl_file.h"
 #include "settings/app_settings.h"
+#include "program_dir_test.h"
 
 namespace fs = std::filesystem;
 
@@ -23,19 +24,8 @@ struct Recorded {
     friend bool operator==(const Recorded&, const Recorded&) = default;
 };
 
-class HpglLabelLines : public ::testing::Test {
+class HpglLabelLines : public import_test::ProgramDirTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("pv_lblines_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        settings_.ProgramDir = dir_.string() + "/";
-        settings_.HzFontPath = settings_.ProgramDir + "fon_hz.bin";
-        settings_.EnFontPath = settings_.ProgramDir + "fon_en.bin";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     Recorded Record(const std::string& text) {
         CHpglFile r(settings_, [](const std::string&) {});
         Recorded out;
@@ -53,9 +43,6 @@ protected:
         EXPECT_FALSE(a.kinds.empty()) << what << ": the label drew nothing";
         EXPECT_EQ(a, Record(byHand)) << what;
     }
-
-    fs::path dir_;
-    AppSettings settings_;
 };
 
 TEST_F(HpglLabelLines, LinesAgainstSingleLineLabels) {

@@ -15,6 +15,7 @@
 #include "import/label_drawer.h"
 #include "import/plot_command.h"
 #include "settings/app_settings.h"
+#include "program_dir_test.h"
 
 namespace pv::label_test {
 
@@ -77,17 +78,8 @@ inline Bytes ChineseFont(const std::map<std::uint16_t, Bytes>& glyphs) {
 class ProgramDir {
 public:
     ProgramDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("pv_label_") + std::to_string(::getpid()) + "_" +
-                           info->test_suite_name() + "_" + info->name();
-        for (char& c : name)
-            if (c == '/') c = '_';
-        dir_ = fs::temp_directory_path() / name;
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        settings.ProgramDir = dir_.string() + "/";
-        settings.HzFontPath = settings.ProgramDir + "fon_hz.bin";
-        settings.EnFontPath = settings.ProgramDir + "fon_en.bin";
+        dir_ = import_test::FreshTestDir("pv_label_");
+        import_test::UseProgramDir(settings, dir_);
     }
     ~ProgramDir() { fs::remove_all(dir_); }
     ProgramDir(const ProgramDir&) = delete;

@@ -10,6 +10,7 @@
 #include "import/job_reader.h"
 #include "import/plt_unit.h"
 #include "settings/app_settings.h"
+#include "program_dir_test.h"
 
 namespace fs = std::filesystem;
 
@@ -40,29 +41,13 @@ TEST(PltUnit, FactorsPerSetting) {
     }
 }
 
-class JobReadTest : public ::testing::Test {
+class JobReadTest : public import_test::ProgramDirTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("pv_job_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        settings_.ProgramDir = dir_.string() + "/";
-        settings_.HzFontPath = settings_.ProgramDir + "fon_hz.bin";
-        settings_.EnFontPath = settings_.ProgramDir + "fon_en.bin";
+        ProgramDirTest::SetUp();
         settings_.PlotOnly = 1;   // no joining, so curves come out as read
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    std::string Write(const std::string& name, const std::string& bytes) {
-        const fs::path p = dir_ / name;
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p.string();
-    }
-
-    fs::path dir_;
-    AppSettings settings_;
     std::vector<std::string> messages_;
     MessageSink sink_ = [this](const std::string& m) { messages_.push_back(m); };
 };
