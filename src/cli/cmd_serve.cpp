@@ -49,7 +49,7 @@ void PrintLine(const std::string& line) {
 }
 
 int RunServe(CliContext& ctx) {
-    OptionSpec spec;
+    OptionTable spec;
     spec.valued = kSettingsOptions;
     spec.valued.push_back("--machine");
     auto options = ParseOptions(ctx, kCommand, spec);

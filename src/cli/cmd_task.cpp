@@ -59,7 +59,7 @@ Json CollectionJson(const JobCollection& jobs, bool withCurves) {
 }
 
 int RunTask(CliContext& ctx) {
-    OptionSpec spec;
+    OptionTable spec;
     spec.flags = {"--curves"};
     spec.minPositional = spec.maxPositional = 1;
     auto options = ParseOptions(ctx, kCommand, spec);
