@@ -86,22 +86,19 @@ int CommandProtocol::WriteMachineIP(std::stop_token token) {
     return r;
 }
 
-int CommandProtocol::WriteAdvParams(std::stop_token token) {
-    const AdvParaBlock adv = params_.adv;
-    const auto bytes = EncodeAdvParaBlock(adv, settings_.edition);
-    const int r = commu_.WriteBlock(kWriteAdvParams, bytes.data(), bytes.size());
+int CommandProtocol::WriteParamRecord(std::stop_token token, std::uint8_t request, const std::vector<std::uint8_t>& bytes) {
+    const int r = commu_.WriteBlock(request, bytes.data(), bytes.size());
     if (r != kLinkOk) ShowSaveFailed(false);
     LinkWait(token, kWritePauseMs);
     return r;
 }
 
+int CommandProtocol::WriteAdvParams(std::stop_token token) {
+    return WriteParamRecord(token, kWriteAdvParams, EncodeAdvParaBlock(params_.adv, settings_.edition));
+}
+
 int CommandProtocol::WriteMachineParams(std::stop_token token) {
-    const MachineParaBlock machine = params_.machine;
-    const auto bytes = EncodeMachineParaTransfer(machine, settings_.edition);
-    const int r = commu_.WriteBlock(kWriteMachineParams, bytes.data(), bytes.size());
-    if (r != kLinkOk) ShowSaveFailed(false);
-    LinkWait(token, kWritePauseMs);
-    return r;
+    return WriteParamRecord(token, kWriteMachineParams, EncodeMachineParaTransfer(params_.machine, settings_.edition));
 }
 
 JobStartBlock CommandProtocol::ComputeJobStart(const MachineParams& params, const AppSettings& settings,

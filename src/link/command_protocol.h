@@ -100,6 +100,9 @@ public:
 
 private:
     void ShowSaveFailed(bool ip);
+    // Sends one parameter record, says so when it failed, then gives the
+    // machine its pause to store it.
+    int WriteParamRecord(std::stop_token token, std::uint8_t request, const std::vector<std::uint8_t>& bytes);
 
     CMyCommu& commu_;
     AppSettings& settings_;
