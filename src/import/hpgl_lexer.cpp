@@ -184,20 +184,25 @@ void HpglLexer::Execute() {
     numbers_.clear();
 }
 
+bool HpglLexer::EndsCommand(std::uint8_t cls, std::uint8_t c) {
+    if (cls == kSemicolon) {
+        Execute();
+        state_ = State::ExpectCommand;
+        return true;
+    }
+    if (cls == kLetter) {
+        Execute();
+        StartName(c);
+        return true;
+    }
+    return false;
+}
+
 const std::uint8_t* HpglLexer::LexNoParams(const std::uint8_t* p, const std::uint8_t* end) {
     while (p < end) {
         const std::uint8_t c = *p++;
         const std::uint8_t cls = kClass[c];
-        if (cls == kSemicolon) {
-            Execute();
-            state_ = State::ExpectCommand;
-            return p;
-        }
-        if (cls == kLetter) {
-            Execute();
-            StartName(c);
-            return p;
-        }
+        if (EndsCommand(cls, c)) return p;
         if (IsNumberChar(cls)) {
             failed_ = true;   // DF takes no parameters
             return end;
@@ -222,16 +227,7 @@ const std::uint8_t* HpglLexer::LexNumbers(const std::uint8_t* p, const std::uint
         }
         ++p;
         if (numPhase_ != NumPhase::None) NumberEnd();
-        if (cls == kSemicolon) {
-            Execute();
-            state_ = State::ExpectCommand;
-            return p;
-        }
-        if (cls == kLetter) {
-            Execute();
-            StartName(c);
-            return p;
-        }
+        if (EndsCommand(cls, c)) return p;
         if (cls == kEscape) {
             Execute();
             state_ = State::SkipEscape;

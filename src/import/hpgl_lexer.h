@@ -84,6 +84,10 @@ private:
     void NameComplete();
     void StartName(std::uint8_t letter);
     void Execute();
+    // A semicolon or a letter (byte class `cls`) ends the command being
+    // read: it runs, and the letter starts the next name.  False for any
+    // other byte.
+    bool EndsCommand(std::uint8_t cls, std::uint8_t c);
     void AppendLabelByte(std::uint8_t b);
     void EndLabel();
 
