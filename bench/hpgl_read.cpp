@@ -165,7 +165,10 @@ void ReportMemory(benchmark::State& state, long baseKb) {
     state.counters["peak_mem_x_file"] = added / static_cast<double>(TheMarker().bytes);
 }
 
-void BM_ReadFileAndBuildPage(benchmark::State& state) {
+// Times `readOnce(settings, curves)` over the marker file, with the memory
+// it adds at its peak and the curves of the last read.
+template <class Read>
+void TimeReads(benchmark::State& state, Read readOnce) {
     const Marker& m = TheMarker();
     const pv::AppSettings settings = BenchSettings();
     std::size_t curves = 0;
@@ -174,6 +177,16 @@ void BM_ReadFileAndBuildPage(benchmark::State& state) {
         state.PauseTiming();
         baseKb = ResetPeakKb();
         state.ResumeTiming();
+        readOnce(settings, curves);
+    }
+    ReportMemory(state, baseKb);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * m.bytes));
+    state.counters["curves"] = static_cast<double>(curves);
+}
+
+void BM_ReadFileAndBuildPage(benchmark::State& state) {
+    const Marker& m = TheMarker();
+    TimeReads(state, [&](const pv::AppSettings& settings, std::size_t& curves) {
         pv::CHpglFile reader(settings, [](const std::string&) {});
         reader.path = m.path;
         if (reader.ReadFile() != pv::kHpglOk) state.SkipWithError("read failed");
@@ -181,32 +194,20 @@ void BM_ReadFileAndBuildPage(benchmark::State& state) {
         reader.BuildPage(page, 1);
         curves = page.curves.size();
         benchmark::DoNotOptimize(page.curves.data());
-    }
-    ReportMemory(state, baseKb);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * m.bytes));
+    });
     state.counters["file_MB"] = m.bytes / 1e6;
     state.counters["pieces"] = m.pieces;
-    state.counters["curves"] = static_cast<double>(curves);
 }
 BENCHMARK(BM_ReadFileAndBuildPage)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 void BM_AddFileWithJoins(benchmark::State& state) {
     const Marker& m = TheMarker();
-    const pv::AppSettings settings = BenchSettings();
-    std::size_t curves = 0;
-    long baseKb = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        baseKb = ResetPeakKb();
-        state.ResumeTiming();
+    TimeReads(state, [&](const pv::AppSettings& settings, std::size_t& curves) {
         pv::ReadJobResult r = pv::ReadJobFile(m.path, settings, {}, pv::ReadPath::AddCommand);
         if (!r.page) state.SkipWithError("no page");
         else curves = r.page->curves.size();
         benchmark::DoNotOptimize(r.page.get());
-    }
-    ReportMemory(state, baseKb);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * m.bytes));
-    state.counters["curves"] = static_cast<double>(curves);
+    });
 }
 BENCHMARK(BM_AddFileWithJoins)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
