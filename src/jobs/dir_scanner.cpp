@@ -1,6 +1,7 @@
 #include "jobs/dir_scanner.h"
 
 #include <dirent.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <sys/file.h>
@@ -28,11 +29,22 @@ std::vector<std::string> SortedNames(const std::string& dir) {
 }
 
 // Open for reading with an exclusive lock: fails while another program
-// holds the file.  -1 when it cannot be had.
+// holds the file or has it open for writing.  -1 when it cannot be had.
 int OpenExclusive(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    // A writer need not lock: a read lease is refused (EAGAIN) while any
+    // process has the file open for writing, so a copy that pauses longer
+    // than a scan is not taken half written.  Where leases cannot be had
+    // (another owner, a file system without them) the unchanged size and
+    // time across two scans must do.
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    } else if (errno == EAGAIN) {
         ::close(fd);
         return -1;
     }

@@ -1,6 +1,8 @@
-// The headless station against the virtual plotter: a file dropped into the
-// automatic folder is printed, then removed with its file; a manual-folder
-// file waits for the operator.
+// The headless station against the virtual plotter: files dropped into the
+// automatic folder are printed in name order, then removed with their files;
+// a manual-folder file waits for the operator; a file still being written is
+// left until it is complete; a machine lost in the middle of a print fails
+// that job and switches automatic start off.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -9,11 +11,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace pv {
 namespace {
@@ -76,38 +80,225 @@ private:
     fs::path out_;
 };
 
-TEST(ServeEndToEnd, PrintsAndRemovesADroppedFileAndSavesSettingsOnStop) {
-    const fs::path home = fs::temp_directory_path() / ("pv-serve-" + std::to_string(getpid()));
-    fs::remove_all(home);
-    fs::create_directories(home);
-    const std::string cli = PV_CLI_PELVANE;
-    Child emulator({cli, "--home", home.string(), "emulate", "--port", "0"}, home / "emulate.out");
-    ASSERT_TRUE(emulator.WaitFor("listening on "));
-    const std::string first = emulator.Output();
-    const std::string port = first.substr(first.rfind(':') + 1, first.find('\n') - first.rfind(':') - 1);
 
-    Child serve({cli, "--home", home.string(), "serve", "--machine", "127.0.0.1:" + port}, home / "serve.out");
-    ASSERT_TRUE(serve.WaitFor("machine online")) << serve.Output();
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A pattern of `squares` squares side by side, the k-th (from 0) (k + 1) *
+// `side` plotter units (1/40 mm) wide, as PLT text: the later squares reach
+// further across the roll.
+std::string Squares(int squares, int side) {
+    std::string plt = "IN;SP1;";
+    int x0 = 200;
+    for (int k = 0; k < squares; ++k, x0 += side + 200) {
+        const int x1 = x0 + side;
+        const int y1 = 200 + (k + 1) * side;
+        plt += "PU" + std::to_string(x0) + ",200;PD" + std::to_string(x1) + ",200," + std::to_string(x1) + "," +
+               std::to_string(y1) + "," + std::to_string(x0) + "," + std::to_string(y1) + "," + std::to_string(x0) +
+               ",200;";
+    }
+    return plt + "PU;PG;";
+}
+
+// The column count (the drawing's width across the roll, in head columns)
+// of the job-start block the virtual plotter recorded for job `number`.
+std::optional<int> RecordedColumns(const fs::path& recordDir, int number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "job-%03d", number);
+    const fs::path summary = recordDir / name / "summary.json";
+    if (!fs::exists(summary)) return std::nullopt;
+    const auto j = nlohmann::json::parse(ReadText(summary), nullptr, false);
+    if (j.is_discarded()) return std::nullopt;
+    return j["jobStart"]["columnCount"].get<int>();
+}
+
+// The serve log lines that contain `text`.
+int CountLines(const std::string& log, const std::string& text) {
+    int n = 0;
+    for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+    return n;
+}
+
+// Polls `done` every 50 ms for at most a minute.
+template <class Pred>
+bool WaitUntil(Pred done) {
+    for (int i = 0; i < 1200; ++i) {
+        if (done()) return true;
+        usleep(50 * 1000);
+    }
+    return done();
+}
+
+// A station home folder with the virtual plotter and `serve` running
+// against it; both are killed when the test ends.
+class ServeEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home_ = fs::temp_directory_path() /
+                ("pv-serve-" + std::to_string(getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(home_);
+        fs::create_directories(home_);
+    }
+    void TearDown() override {
+        serve_.reset();
+        emulator_.reset();
+        if (!HasFailure()) fs::remove_all(home_);
+    }
+
+    // Starts the plotter recording into home/rec; false when it does not listen.
+    bool StartEmulator(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{cli_, "--home", home_.string(), "emulate", "--port", "0",
+                                      "--record", (home_ / "rec").string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        emulator_.emplace(args, home_ / "emulate.out");
+        if (!emulator_->WaitFor("listening on ")) return false;
+        const std::string first = emulator_->Output();
+        port_ = first.substr(first.rfind(':') + 1, first.find('\n') - first.rfind(':') - 1);
+        return true;
+    }
+    bool StartServe() {
+        serve_.emplace(std::vector<std::string>{cli_, "--home", home_.string(), "serve", "--machine",
+                                                "127.0.0.1:" + port_},
+                       home_ / "serve.out");
+        return serve_->WaitFor("machine online");
+    }
+    // The column count `prepare` gives `file` with this home's settings.
+    int PreparedColumns(const fs::path& file) {
+        const fs::path out = home_ / ("prepared-" + file.filename().string());
+        Child prepare({cli_, "--home", home_.string(), "prepare", file.string(), "--out", out.string()},
+                      home_ / "prepare.out");
+        EXPECT_EQ(prepare.Stop(0), 0) << prepare.Output();
+        const auto j = nlohmann::json::parse(ReadText(out / "summary.json"), nullptr, false);
+        return j.is_discarded() ? -1 : j["jobStart"]["columnCount"].get<int>();
+    }
+    // Puts `text` into the automatic folder under `name` in one step.
+    void Drop(const std::string& name, const std::string& text) {
+        const fs::path part = home_ / "DirAuto" / (name + ".part");
+        std::ofstream(part, std::ios::binary) << text;
+        fs::rename(part, home_ / "DirAuto" / name);
+    }
+    // The settings file's line for `key` ("" when missing).
+    std::string SavedSetting(const std::string& key) {
+        std::istringstream in(ReadText(home_ / "Setting.ini"));
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.rfind(key + "=", 0) == 0) return line;
+        }
+        return "";
+    }
+
+    const std::string cli_ = PV_CLI_PELVANE;
+    fs::path home_;
+    std::string port_;
+    std::optional<Child> emulator_;
+    std::optional<Child> serve_;
+};
+
+TEST_F(ServeEndToEnd, PrintsAndRemovesADroppedFileAndSavesSettingsOnStop) {
+    ASSERT_TRUE(StartEmulator());
+    ASSERT_TRUE(StartServe()) << serve_->Output();
     const fs::path square = fs::path(PV_TEST_DATA_DIR) / "cli" / "square.plt";
-    fs::copy_file(square, home / "DirMan" / "waits.plt");
-    fs::copy_file(square, home / "DirAuto" / "tmp.part");
-    fs::rename(home / "DirAuto" / "tmp.part", home / "DirAuto" / "sq.plt");
+    fs::copy_file(square, home_ / "DirMan" / "waits.plt");
+    Drop("sq.plt", ReadText(square));
 
-    ASSERT_TRUE(serve.WaitFor("removed 1 finished job(s)")) << serve.Output();
-    ASSERT_TRUE(serve.WaitFor("found manual job")) << serve.Output();
-    const std::string log = serve.Output();
-    EXPECT_NE(log.find("printing " + (home / "DirAuto" / "sq.plt").string()), std::string::npos) << log;
+    ASSERT_TRUE(serve_->WaitFor("removed 1 finished job(s)")) << serve_->Output();
+    ASSERT_TRUE(serve_->WaitFor("found manual job")) << serve_->Output();
+    const std::string log = serve_->Output();
+    EXPECT_NE(log.find("printing " + (home_ / "DirAuto" / "sq.plt").string()), std::string::npos) << log;
     EXPECT_NE(log.find("printed a copy of "), std::string::npos) << log;
-    EXPECT_EQ(log.find("printing " + (home / "DirMan").string()), std::string::npos) << log;
-    EXPECT_FALSE(fs::exists(home / "DirAuto" / "sq.plt"));
-    EXPECT_TRUE(fs::exists(home / "DirMan" / "waits.plt"));
+    EXPECT_EQ(log.find("printing " + (home_ / "DirMan").string()), std::string::npos) << log;
+    EXPECT_FALSE(fs::exists(home_ / "DirAuto" / "sq.plt"));
+    EXPECT_TRUE(fs::exists(home_ / "DirMan" / "waits.plt"));
 
-    fs::remove(home / "Setting.ini");
-    EXPECT_EQ(serve.Stop(SIGTERM), 0) << serve.Output();
-    EXPECT_TRUE(fs::exists(home / "Setting.ini"));
-    EXPECT_NE(serve.Output().find("stopped"), std::string::npos);
-    emulator.Stop(SIGTERM);
-    fs::remove_all(home);
+    fs::remove(home_ / "Setting.ini");
+    EXPECT_EQ(serve_->Stop(SIGTERM), 0) << serve_->Output();
+    EXPECT_TRUE(fs::exists(home_ / "Setting.ini"));
+    EXPECT_NE(serve_->Output().find("stopped"), std::string::npos);
+}
+
+TEST_F(ServeEndToEnd, PrintsDroppedFilesInNameOrderAndRemovesThem) {
+    ASSERT_TRUE(StartEmulator());
+    ASSERT_TRUE(StartServe()) << serve_->Output();
+    // Dropped out of order; each is a different width so the recordings
+    // tell them apart.
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"a.plt", Squares(1, 2000)}, {"b.plt", Squares(3, 2000)}, {"c.plt", Squares(2, 1500)}};
+    const fs::path stage = home_ / "stage";
+    fs::create_directories(stage);
+    std::vector<int> expected;
+    for (const auto& [name, text] : files) {
+        std::ofstream(stage / name, std::ios::binary) << text;
+        expected.push_back(PreparedColumns(stage / name));
+    }
+    ASSERT_NE(expected[0], expected[1]);
+    ASSERT_NE(expected[1], expected[2]);
+    for (int k : {2, 0, 1}) Drop(files[k].first, files[k].second);
+
+    const fs::path autoDir = home_ / "DirAuto";
+    ASSERT_TRUE(WaitUntil([&] { return fs::is_empty(autoDir); })) << serve_->Output();
+    const std::string log = serve_->Output();
+    EXPECT_EQ(CountLines(log, "printed a copy of "), 3) << log;
+    std::size_t last = 0;
+    for (const auto& [name, text] : files) {
+        const std::size_t at = log.find("printing " + (autoDir / name).string());
+        ASSERT_NE(at, std::string::npos) << log;
+        EXPECT_GT(at, last) << name << " out of order\n" << log;
+        last = at;
+    }
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(RecordedColumns(home_ / "rec", k + 1), expected[k]) << files[k].first;
+    EXPECT_FALSE(RecordedColumns(home_ / "rec", 4));
+}
+
+TEST_F(ServeEndToEnd, PrintsAFileStillBeingWrittenOnlyOnceComplete) {
+    ASSERT_TRUE(StartEmulator());
+    ASSERT_TRUE(StartServe()) << serve_->Output();
+    // the first half's squares are narrower than the whole drawing
+    const std::string text = Squares(6, 1000);
+    const fs::path file = home_ / "DirAuto" / "slow.plt";
+    const std::size_t half = text.size() / 2;
+    {
+        std::ofstream out(file, std::ios::binary);
+        out.write(text.data(), static_cast<std::streamsize>(half));
+        out.flush();
+        // long enough for several scans to see the half file unchanged
+        sleep(5);
+        out.write(text.data() + half, static_cast<std::streamsize>(text.size() - half));
+    }
+    const fs::path whole = home_ / "whole.plt";
+    std::ofstream(whole, std::ios::binary) << text;
+    const int expected = PreparedColumns(whole);
+
+    ASSERT_TRUE(WaitUntil([&] { return !fs::exists(file); })) << serve_->Output();
+    const std::string log = serve_->Output();
+    EXPECT_EQ(CountLines(log, "printing " + file.string()), 1) << log;
+    EXPECT_EQ(RecordedColumns(home_ / "rec", 1), expected);
+    EXPECT_FALSE(RecordedColumns(home_ / "rec", 2));
+}
+
+TEST_F(ServeEndToEnd, LosingTheMachineMidPrintFailsTheJobAndSwitchesAutomaticStartOff) {
+    // The plotter stalls for a minute after the first band, so the print is
+    // still going when it dies.
+    ASSERT_TRUE(StartEmulator({"--fault", "busy=60000@1"}));
+    ASSERT_TRUE(StartServe()) << serve_->Output();
+    const fs::path file = home_ / "DirAuto" / "lost.plt";
+    Drop("lost.plt", Squares(4, 3000));
+    ASSERT_TRUE(serve_->WaitFor("printing " + file.string())) << serve_->Output();
+    sleep(1);
+    emulator_->Stop(SIGKILL);
+
+    ASSERT_TRUE(serve_->WaitFor("print failed: " + file.string())) << serve_->Output();
+    // give the housekeeping loop a few cycles: the failed job must not be removed
+    sleep(4);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(CountLines(serve_->Output(), "printed a copy of "), 0) << serve_->Output();
+    EXPECT_EQ(serve_->Stop(SIGTERM), 0) << serve_->Output();
+    EXPECT_EQ(SavedSetting("AutoStart"), "AutoStart=0") << ReadText(home_ / "Setting.ini");
+    EXPECT_TRUE(fs::exists(file));
 }
 
 }  // namespace
