@@ -82,6 +82,24 @@ TEST_F(DirScan, ALockedFileWaitsUntilItIsReleased) {
     EXPECT_TRUE(Scan());
 }
 
+// A copy that pauses, holding the file open for writing without a lock,
+// leaves it unchanged across scans: it is still not taken half written.
+TEST_F(DirScan, AFileOpenForWritingWaitsUntilItIsClosed) {
+    const std::string p = Write("copying.plt", "");
+    const int fd = ::open(p.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "IN;PD100,0;", 11), 11);
+    EXPECT_FALSE(Scan());
+    EXPECT_FALSE(Scan());
+    EXPECT_FALSE(Scan());
+    ASSERT_EQ(::write(fd, "PD100,100;", 10), 10);
+    ::close(fd);
+    Scan();
+    EXPECT_TRUE(Scan());
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0]->fileSize, 21);
+}
+
 TEST_F(DirScan, FilterCaseSizeAndKindsOfEntry) {
     Write("UPPER.PLT", "IN;");
     Write("b.hpg", "IN;");
