@@ -22,7 +22,6 @@ struct OptionTable {
     static OptionTable OneFile(std::vector<std::string> valued = {}, std::vector<std::string> flags = {});
 };
 // The former name, still used by some commands.
-using OptionSpec = OptionTable;
 
 class ParsedOptions {
 public:

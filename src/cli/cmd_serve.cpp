@@ -49,10 +49,10 @@ void PrintLine(const std::string& line) {
 }
 
 int RunServe(CliContext& ctx) {
-    OptionTable spec;
-    spec.valued = kSettingsOptions;
-    spec.valued.push_back("--machine");
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.valued = kSettingsOptions;
+    table.valued.push_back("--machine");
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const auto machineText = options->Value("--machine");
     if (!machineText) {

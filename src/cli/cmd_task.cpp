@@ -59,10 +59,10 @@ Json CollectionJson(const JobCollection& jobs, bool withCurves) {
 }
 
 int RunTask(CliContext& ctx) {
-    OptionTable spec;
-    spec.flags = {"--curves"};
-    spec.minPositional = spec.maxPositional = 1;
-    auto options = ParseOptions(ctx, kCommand, spec);
+    OptionTable table;
+    table.flags = {"--curves"};
+    table.minPositional = table.maxPositional = 1;
+    auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const std::string& path = options->positional[0];
     std::string bytes;
