@@ -21,7 +21,6 @@ struct OptionTable {
     // One FILE operand, --ini and --set, then `valued` and `flags`.
     static OptionTable OneFile(std::vector<std::string> valued = {}, std::vector<std::string> flags = {});
 };
-// The former name, still used by some commands.
 
 class ParsedOptions {
 public:
