@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "common/scratch_dir.h"
+
 namespace pv::test {
 
 inline std::string Quote(const std::string& s) {
@@ -22,12 +24,7 @@ inline std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-inline std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+inline std::string Slurp(const std::filesystem::path& path) { return ReadAll(path.string()); }
 
 inline std::string DataFile(const std::string& name) { return std::string(PV_TEST_DATA_DIR) + "/cli/" + name; }
 
@@ -41,21 +38,10 @@ struct CliRun {
 // A fresh program directory (--home) per test.
 class CliHome {
 public:
-    CliHome() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("pv-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~CliHome() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return home_.File(name); }
 
     CliRun Run(const char* tool, std::initializer_list<std::string> args) const {
-        std::string cmd = Quote(tool) + " --home " + Quote(dir_.string());
+        std::string cmd = Quote(tool) + " --home " + Quote(home_.Path().string());
         for (const auto& a : args) cmd += " " + Quote(a);
         const std::string errFile = Path("stderr.txt");
         cmd += " 2>" + Quote(errFile);
@@ -71,7 +57,7 @@ public:
     }
 
 private:
-    std::filesystem::path dir_;
+    test::ScratchDir home_{"cli"};
 };
 
 }  // namespace pv::test

@@ -13,6 +13,7 @@
 #include "import/dxf_drawing.h"
 #include "import/dxf_reader.h"
 #include "settings/app_settings.h"
+#include "common/scratch_dir.h"
 
 namespace pv::test {
 
@@ -54,31 +55,16 @@ inline int ReadText(DxfDrawing& drawing, const std::string& text) {
 }
 
 // A scratch directory removed at the end of the test.
-class TempDir {
+class TempDir : public ScratchDir {
 public:
-    TempDir() {
-        auto base = std::filesystem::temp_directory_path();
-        for (int i = 0;; ++i) {
-            path_ = base / ("pv_dxf_" + std::to_string(::getpid()) + "_" + std::to_string(i));
-            if (std::filesystem::create_directory(path_)) break;
-        }
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
+    TempDir() : ScratchDir("dxf") {}
+    const std::filesystem::path& path() const { return Path(); }
     // The directory with a trailing separator, as ProgramDir is kept.
-    std::string dir() const { return path_.string() + "/"; }
+    std::string dir() const { return Dir(); }
     std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
-        return (path_ / name).string();
+        WriteAll(File(name), bytes);
+        return File(name);
     }
-
-private:
-    std::filesystem::path path_;
 };
 
 // Settings whose program directory (fonts, "dxfChar.plt") is `dir`.

@@ -77,11 +77,7 @@ inline Bytes ChineseFont(const std::map<std::uint16_t, Bytes>& glyphs) {
 // A program directory of its own for each test, with the font paths set.
 class ProgramDir {
 public:
-    ProgramDir() {
-        dir_ = import_test::FreshTestDir("pv_label_");
-        import_test::UseProgramDir(settings, dir_);
-    }
-    ~ProgramDir() { fs::remove_all(dir_); }
+    ProgramDir() { import_test::UseProgramDir(settings, dir_); }
     ProgramDir(const ProgramDir&) = delete;
     ProgramDir& operator=(const ProgramDir&) = delete;
 
@@ -94,7 +90,8 @@ public:
     AppSettings settings;
 
 private:
-    fs::path dir_;
+    test::ScratchDir scratch_{"label"};
+    fs::path dir_ = scratch_.Path();
 };
 
 // Label settings in the order SI gives them: width, then height (cm).

@@ -9,21 +9,10 @@
 #include <fstream>
 #include <string>
 
+#include "common/scratch_dir.h"
 #include "settings/app_settings.h"
 
 namespace pv::import_test {
-
-// A fresh, empty folder for the running test: <temp>/<prefix><pid>_<suite>_<test>.
-inline std::filesystem::path FreshTestDir(const std::string& prefix) {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = prefix + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name();
-    for (char& c : name)
-        if (c == '/') c = '_';
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
 
 // Settings whose program directory is `dir`, with the stroke fonts looked
 // for there (fon_hz.bin, fon_en.bin).
@@ -35,11 +24,7 @@ inline void UseProgramDir(AppSettings& settings, const std::filesystem::path& di
 
 class ProgramDirTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = FreshTestDir("pv_import_");
-        UseProgramDir(settings_, dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void SetUp() override { UseProgramDir(settings_, dir_); }
 
     // Writes `bytes` to the file `name` in the folder; returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const {
@@ -48,7 +33,8 @@ protected:
         return p.string();
     }
 
-    std::filesystem::path dir_;
+    test::ScratchDir scratch_{"import"};
+    std::filesystem::path dir_ = scratch_.Path();
     AppSettings settings_;
 };
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/scratch_dir.h"
 #include "jobs/dir_scanner.h"
 
 namespace pv {
@@ -18,14 +19,6 @@ namespace fs = std::filesystem;
 
 class DirScan : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("pv_scan_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::string Dir() const { return dir_.string() + "/"; }
     std::string Write(const std::string& name, const std::string& text, bool append = false) {
         const std::string p = Dir() + name;
@@ -43,7 +36,8 @@ protected:
         for (auto& j : jobs) n.push_back(j->fileName);
         return n;
     }
-    fs::path dir_;
+    test::ScratchDir scratch_{"scan"};
+    fs::path dir_ = scratch_.Path();
     DirScanner scanner;
     JobCollection jobs;
 };

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/scratch_dir.h"
 #include "fake_environment.h"
 #include "jobs/job_list_rows.h"
 
@@ -23,18 +24,6 @@ using test::Job;
 
 class JobListEdit : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("pv_jobs_edit_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
-    }
     std::string MakeFile(const std::string& name) {
         const std::string p = (dir_ / name).string();
         std::ofstream(p) << "IN;PU0,0;PD400,0;";
@@ -44,7 +33,8 @@ protected:
         list.Collection(s).push_back(Job(path));
         return *list.Collection(s).back();
     }
-    fs::path dir_;
+    test::ScratchDir scratch_{"jobs-edit"};
+    fs::path dir_ = scratch_.Path();
     FakeEnvironment env;
     JobList list{env};
 };

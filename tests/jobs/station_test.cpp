@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/scratch_dir.h"
 #include "jobs/dir_scanner.h"
 #include "jobs/station.h"
 
@@ -47,9 +48,8 @@ TEST(Station, AddedFileCanBeUndoneOnlyToAnEarlierState) {
 }
 
 TEST(Station, AWatchedJobIsReadAndPreparedWhenTheMachineIsReady) {
-    const fs::path dir = fs::temp_directory_path() / ("pv-station-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::ScratchDir scratch("station");
+    const fs::path& dir = scratch.Path();
     fs::copy_file(kSquare, dir / "sq.plt");
     Station st(Edition::FourHead);
     CountingStarter starter;
@@ -70,7 +70,6 @@ TEST(Station, AWatchedJobIsReadAndPreparedWhenTheMachineIsReady) {
     EXPECT_FALSE(job.curves.empty());
     EXPECT_GT(job.maxX, 0);
     EXPECT_GT(st.output.BandCount, 0);
-    fs::remove_all(dir);
 }
 
 }  // namespace

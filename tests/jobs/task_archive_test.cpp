@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/scratch_dir.h"
 #include "fake_environment.h"
 #include "jobs/task_archive.h"
 #include "jobs/task_file.h"
@@ -181,8 +182,8 @@ TEST(TaskArchive, DamagedBytesNeverCrashOrLeaveEmptyJobs) {
 
 TEST(TaskFile, SavesWholeAndRefusesMissingOrDamagedFiles) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("pv_task_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::ScratchDir scratch("task");
+    const fs::path& dir = scratch.Path();
     const std::string path = (dir / "queue.pvtask").string();
     Queue q;
     FillSample(q.list);
@@ -197,7 +198,6 @@ TEST(TaskFile, SavesWholeAndRefusesMissingOrDamagedFiles) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string("\x01\x00\xFF", 3);
     EXPECT_EQ(TaskFile::Open(path, Edition::TwoHead, 1, r.list, &message), kTaskDamaged);
     EXPECT_EQ(r.list.Count(), 2);
-    fs::remove_all(dir);
 }
 
 }  // namespace

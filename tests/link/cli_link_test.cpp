@@ -13,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/scratch_dir.h"
 #include "output/cut_record.h"
 
 namespace pv::test {
@@ -20,12 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path TempDir(const std::string& name) {
-    auto dir = fs::temp_directory_path() / ("pv_cli_link_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
 
 // `emulate` in a child process; its port is read from its first line.
 class Emulator {
@@ -114,7 +109,8 @@ std::vector<CutRecord> ReadCutFile(const fs::path& path) {
 }
 
 TEST_F(CliLink, PrintedJobCarriesTheKnifeRecordsThatPrepareWrites) {
-    const fs::path dir = TempDir("print");
+    const ScratchDir scratch("cli-link-print");
+    const fs::path& dir = scratch.Path();
     const std::string cli = PV_CLI_PELVANE;
     const std::string file = std::string(PV_TEST_DATA_DIR) + "/link/marker.plt";
     const std::string home = (dir / "home").string();
@@ -151,11 +147,11 @@ TEST_F(CliLink, PrintedJobCarriesTheKnifeRecordsThatPrepareWrites) {
     EXPECT_EQ(job["jobStart"]["paperLength"], prepared["jobStart"]["paperFeedPulses"]);
     EXPECT_EQ(job["jobStart"]["columnCount"], prepared["ColumnCount"]);
     EXPECT_EQ(job["ending"], "complete");
-    fs::remove_all(dir);
 }
 
 TEST_F(CliLink, PrintFailsWithStatusThreeWhenTheMachineFails) {
-    const fs::path dir = TempDir("fail");
+    const ScratchDir scratch("cli-link-fail");
+    const fs::path& dir = scratch.Path();
     const std::string cli = PV_CLI_PELVANE;
     const std::string home = (dir / "home").string();
     const std::string file = std::string(PV_TEST_DATA_DIR) + "/link/marker.plt";
@@ -170,11 +166,11 @@ TEST_F(CliLink, PrintFailsWithStatusThreeWhenTheMachineFails) {
     // Bad words are refused before anything listens.
     EXPECT_EQ(RunCli(cli + " --home " + home + " emulate --port 0 --fault refuse-bulk=x"), 1);
     EXPECT_EQ(RunCli(cli + " --home " + home + " print " + file + " --machine 127.0.0.1:99999"), 1);
-    fs::remove_all(dir);
 }
 
 TEST_F(CliLink, FirmwareIsLoadedIntoTheEmulator) {
-    const fs::path dir = TempDir("fw");
+    const ScratchDir scratch("cli-link-fw");
+    const fs::path& dir = scratch.Path();
     const std::string cli = PV_CLI_PELVANE;
     const std::string home = (dir / "home").string();
     const fs::path image = dir / "new.kxfw";
@@ -184,7 +180,6 @@ TEST_F(CliLink, FirmwareIsLoadedIntoTheEmulator) {
     const std::string machine = " --machine 127.0.0.1:" + std::to_string(emulator.port());
     EXPECT_EQ(RunCli(cli + " --home " + home + " firmware " + image.string() + machine), 0);
     EXPECT_EQ(RunCli(cli + " --home " + home + " firmware " + (dir / "missing.kxfw").string() + machine), 3);
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "common/scratch_dir.h"
 #include "import/job_reader.h"
 #include "link/band_ink_image.h"
 #include "link/link_print_starter.h"
@@ -20,13 +21,6 @@
 
 namespace pv::test {
 namespace {
-
-std::filesystem::path TempDir(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / ("pv_link_" + name + "_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
 
 class NoPause : public PrepareClock {
 public:
@@ -56,7 +50,8 @@ class JobEndToEnd : public ::testing::TestWithParam<Edition> {};
 
 TEST_P(JobEndToEnd, InkLandsOnTheDrawnDotsAndTheKnifeGetsThePreparedRecords) {
     const Edition edition = GetParam();
-    const auto dir = TempDir(IsFourHead(edition) ? "e2e4" : "e2e2");
+    const ScratchDir scratch(IsFourHead(edition) ? "e2e4" : "e2e2");
+    const auto& dir = scratch.Path();
     auto plotter = StartPlotter(edition, {}, dir.string());
     ASSERT_TRUE(plotter);
     Station s(plotter->port(), edition);
@@ -119,7 +114,6 @@ TEST_P(JobEndToEnd, InkLandsOnTheDrawnDotsAndTheKnifeGetsThePreparedRecords) {
     EXPECT_EQ(cairo_image_surface_get_width(png), ink.width);
     EXPECT_EQ(cairo_image_surface_get_height(png), ink.height);
     cairo_surface_destroy(png);
-    std::filesystem::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, JobEndToEnd, ::testing::Values(Edition::TwoHead, Edition::FourHead));

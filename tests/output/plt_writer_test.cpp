@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/scratch_dir.h"
+
 namespace pv {
 namespace {
 
@@ -27,12 +29,7 @@ COnePage Page(std::vector<CCurve> curves) {
     return page;
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::ReadAll;
 
 TEST(PltWriter, WritesPensLineTypesAndPointsInListOrder) {
     struct Case {
@@ -61,18 +58,18 @@ TEST(PltWriter, WritesPensLineTypesAndPointsInListOrder) {
 }
 
 TEST(PltWriter, WritesTheFileAndReplacesAnOlderOne) {
-    const fs::path dir = fs::temp_directory_path() / ("pv-plt-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const test::ScratchDir scratch("plt");
+    const fs::path& dir = scratch.Path();
     const fs::path out = dir / "job.plt";
     std::ofstream(out) << "older and much longer contents than the new file";
     COnePage page = Page({Curve(1, 0, {{0, 0}, {400, 0}})});
     ASSERT_TRUE(WritePlt(page, out.string()));
     EXPECT_EQ(ReadAll(out), "SP1;PU0,0;PD0,0,400,0,;PG;");
-    fs::remove_all(dir);
 }
 
 TEST(PltWriter, AFileThatCannotBeWrittenIsReportedAndChangesNothing) {
-    const fs::path dir = fs::temp_directory_path() / ("pv-plt-fail-" + std::to_string(::getpid()));
+    const test::ScratchDir scratch("plt");
+    const fs::path& dir = scratch.Path();
     fs::create_directories(dir / "taken.plt");   // a folder where the file should go
     COnePage page = Page({Curve(2, 1, {{5, 6}, {7, 8}})});
     const std::string before = PltText(page);
@@ -83,7 +80,6 @@ TEST(PltWriter, AFileThatCannotBeWrittenIsReportedAndChangesNothing) {
     EXPECT_EQ(PltText(page), before);
     EXPECT_TRUE(fs::is_directory(dir / "taken.plt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
 }
 
 }  // namespace

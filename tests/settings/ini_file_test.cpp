@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/atomic_file_writer.h"
-#include "scratch_dir.h"
+#include "common/scratch_dir.h"
 
 namespace pv {
 namespace {

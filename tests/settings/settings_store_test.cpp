@@ -8,7 +8,7 @@
 
 #include "settings/ini_file.h"
 #include "settings/setting_key_table.h"
-#include "scratch_dir.h"
+#include "common/scratch_dir.h"
 
 namespace pv {
 namespace {
