@@ -1,0 +1,23 @@
+#include "app/window_station.h"
+
+namespace pv::app {
+
+WindowStation::WindowStation(Edition edition, StationHost& host)
+    : station(edition),
+      link(station.settings, station.link),
+      protocol(link.commu(), station.settings, station.params, station.link, host),
+      starter(protocol),
+      threads(protocol) {
+    station.printStarter = &starter;
+}
+
+WindowStation::~WindowStation() {
+    StopLinks();
+    station.printStarter = nullptr;
+}
+
+void WindowStation::StartLinks() { threads.Start(); }
+
+void WindowStation::StopLinks() { threads.Stop(); }
+
+}  // namespace pv::app
