@@ -44,6 +44,8 @@ void CPelvaneView::SetTool(int tool) { tool_ = tool; }
 
 void CPelvaneView::ShowPrintingBand() {}
 
+CPelvaneView* CreateDrawingView(Station& station, QWidget* parent) { return new CPelvaneView(station, parent); }
+
 void CPelvaneView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);

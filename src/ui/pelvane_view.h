@@ -45,4 +45,8 @@ private:
     int shown_ = -1;
 };
 
+// The view of the running edition (the four-head view has no text tool and
+// selects on every left drag).
+CPelvaneView* CreateDrawingView(Station& station, QWidget* parent = nullptr);
+
 }  // namespace pv::ui
