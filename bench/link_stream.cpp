@@ -34,11 +34,13 @@ void BM_StreamMarkerToVirtualPlotter(benchmark::State& state) {
         state.SkipWithError("no loopback port");
         return;
     }
-    pv::AppSettings settings;
-    settings.ConnectViaEth = 1;
-    settings.MachineIP = 0x0100007F;   // 127.0.0.1
-    pv::MachineParams params = pv::MachineParams::Defaults(pv::Edition::TwoHead);
-    params.adv.softLimitMm = 4000;     // a machine wide enough for 2 m
+    pv::AppSettings loopback;
+    loopback.ConnectViaEth = 1;
+    loopback.MachineIP = 0x0100007F;   // 127.0.0.1
+    pv::MachineParams wide = pv::MachineParams::Defaults(pv::Edition::TwoHead);
+    wide.adv.softLimitMm = 4000;       // a machine wide enough for 2 m
+    pv::SharedRecord<pv::AppSettings> settings(loopback);
+    pv::SharedRecord<pv::MachineParams> params(wide);
     pv::LinkState link;
     pv::QuietStationHost host;
     pv::MachineLink machine(settings, link);
@@ -47,7 +49,7 @@ void BM_StreamMarkerToVirtualPlotter(benchmark::State& state) {
 
     const pv::COnePage job = pv::bench::GarmentMarker();
     pv::OutputStation station;
-    if (pv::PreparePrintPage(job, settings, params, station) != pv::kPrepareStarted) {
+    if (pv::PreparePrintPage(job, loopback, wide, station) != pv::kPrepareStarted) {
         state.SkipWithError("preparation refused");
         return;
     }

@@ -50,19 +50,20 @@ int RunFirmware(CliContext& ctx) {
     if (!options) return 1;
     const auto machineText = RequiredOption(ctx, kCommand, *options, "--machine", "HOST[:PORT]", false);
     if (!machineText) return 1;
-    AppSettings settings;
-    const auto machine = LoadMachineSettings(ctx, *options, *machineText, settings);
+    AppSettings loaded;
+    const auto machine = LoadMachineSettings(ctx, *options, *machineText, loaded);
     if (!machine) return 1;
-    const int lang = settings.Language;
+    const int lang = loaded.Language;
 
     LinkState state;
     QuietHost host;
+    SharedRecord<AppSettings> settings(loaded);
+    SharedRecord<MachineParams> params(MachineParams::Defaults(ctx.edition));
     MachineLink link(settings, state);
     link.eth().SetPort(machine->port);
-    MachineParams params = MachineParams::Defaults(ctx.edition);
     CommandProtocol protocol(link.commu(), settings, params, state, host);
     const bool online = protocol.ReadMachineParameters() == kLinkOk;
-    const FirmwareMenuAnswer answer = AnswerFirmwareMenu(ctx.edition, online, params, true, lang);
+    const FirmwareMenuAnswer answer = AnswerFirmwareMenu(ctx.edition, online, params.Get(), true, lang);
     if (!answer.message.empty()) std::fprintf(stderr, "%s\n", answer.message.c_str());
     if (!answer.openDialog) {
         if (online && answer.message.empty())

@@ -107,19 +107,21 @@ int RunPrint(CliContext& ctx) {
     if (!machineText) return 1;
     const auto copies = IntOption(*options, "--copies", 1, 1, 999);
     if (!copies) return 1;
-    AppSettings settings;
-    const auto machine = LoadMachineSettings(ctx, *options, *machineText, settings);
+    AppSettings loaded;
+    const auto machine = LoadMachineSettings(ctx, *options, *machineText, loaded);
     if (!machine) return 1;
 
-    auto source = ReadSourcePage(ctx, settings, *options);
+    auto source = ReadSourcePage(ctx, loaded, *options);
     if (!source) return kExitReadFailed;
     if (source->page.fileName.empty()) source->page.fileName = source->fileName;
 
     LinkState state;
     CliHost host(ctx.programName, state);
+    // Shared with the print driver's thread.
+    SharedRecord<AppSettings> settings(loaded);
+    SharedRecord<MachineParams> params(MachineParams::Defaults(ctx.edition));
     MachineLink link(settings, state);
     link.eth().SetPort(machine->port);
-    MachineParams params = MachineParams::Defaults(ctx.edition);
     CommandProtocol protocol(link.commu(), settings, params, state, host);
     if (const int r = protocol.ReadMachineParameters(); r != kLinkOk) {
         std::fprintf(stderr, "%s print: the machine at %s does not answer (%d)\n", ctx.programName.c_str(),
@@ -134,8 +136,9 @@ int RunPrint(CliContext& ctx) {
     LinkPrintStarter starter(protocol);
     for (int copy = 1; copy <= *copies; ++copy) {
         host.BeginCopy(copy, *copies, 0);
-        const PrepareResult prepared = PreparePrint(source->page, settings, params, station, starter, PrepareClock{},
-                                                    [&host](const std::string& m) { host.ShowMessage(m); });
+        const PrepareResult prepared =
+            PreparePrint(source->page, settings.Get(), params.Get(), station, starter, PrepareClock{},
+                         [&host](const std::string& m) { host.ShowMessage(m); });
         if (prepared.result != kPrepareStarted) {
             std::fprintf(stderr, "%s print: the job cannot be printed (%d)\n", ctx.programName.c_str(),
                          prepared.result);

@@ -63,14 +63,16 @@ int RunServe(CliContext& ctx) {
     if (!machine) return 1;
 
     Station station(ctx.edition);
-    if (!LoadCliSettings(ctx, *options, station.settings)) return 1;
+    AppSettings loaded = station.settings.Get();
+    if (!LoadCliSettings(ctx, *options, loaded)) return 1;
     // The address given here is for this run; the file keeps its own.
-    const std::int32_t savedIP = station.settings.MachineIP;
-    const std::int32_t savedVia = station.settings.ConnectViaEth;
-    station.settings.ConnectViaEth = 1;
-    station.settings.MachineIP = machine->ip;
-    for (const std::string* dir : {&station.settings.ManDir, &station.settings.AutoDir})
+    const std::int32_t savedIP = loaded.MachineIP;
+    const std::int32_t savedVia = loaded.ConnectViaEth;
+    loaded.ConnectViaEth = 1;
+    loaded.MachineIP = machine->ip;
+    for (const std::string* dir : {&loaded.ManDir, &loaded.AutoDir})
         if (!dir->empty()) ::mkdir(dir->c_str(), 0777);
+    station.settings.Set(loaded);
 
     // The loops must not take the signals: they are waited for below.
     sigset_t stopSignals;
@@ -82,18 +84,21 @@ int RunServe(CliContext& ctx) {
     int signal = 0;
     {
         HeadlessStation headless(station, machine->port, PrintLine);
-        PrintLine("serving " + machine->text + ", manual folder " + station.settings.ManDir +
-                  ", automatic folder " + station.settings.AutoDir);
+        PrintLine("serving " + machine->text + ", manual folder " + loaded.ManDir + ", automatic folder " +
+                  loaded.AutoDir);
         headless.Start();
         sigwait(&stopSignals, &signal);
         PrintLine(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
         headless.Stop();
     }
-    station.settings.MachineIP = savedIP;
-    station.settings.ConnectViaEth = savedVia;
+    // The loops have ended: the settings as the run left them are saved,
+    // with the file's own address and transport.
+    AppSettings toSave = station.settings.Get();
+    toSave.MachineIP = savedIP;
+    toSave.ConnectViaEth = savedVia;
     std::string error;
-    const std::string path = options->Value("--ini").value_or(station.settings.SettingsPath());
-    if (!SaveSettings(station.settings, path, &error)) {
+    const std::string path = options->Value("--ini").value_or(toSave.SettingsPath());
+    if (!SaveSettings(toSave, path, &error)) {
         std::fprintf(stderr, "%s serve: settings not saved: %s\n", ctx.programName.c_str(), error.c_str());
         return 1;
     }

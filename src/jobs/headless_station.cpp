@@ -70,25 +70,31 @@ void HeadlessStation::PrintFinished(int result) {
 void HeadlessStation::SaveSettings() {
     std::lock_guard g(ui_);
     std::string error;
-    if (!pv::SaveSettings(station_.settings, &error)) Log("settings not saved: " + error);
+    // Saving may put the default address back into the record.
+    AppSettings settings = station_.settings.Get();
+    const bool saved = pv::SaveSettings(settings, &error);
+    station_.settings.Edit([&settings](AppSettings& s) { s.MachineIP = settings.MachineIP; });
+    if (!saved) Log("settings not saved: " + error);
 }
 
 void HeadlessStation::Scan(const std::string& dir, JobCollection& jobs, const char* what) {
     std::set<const COnePage*> known;
     for (const auto& j : jobs) known.insert(j.get());
-    if (!scanner_.ScanDirectory(dir, station_.settings.PrtFileExtension, jobs)) return;
+    const std::string filter = station_.settings.Read([](const AppSettings& s) { return s.PrtFileExtension; });
+    if (!scanner_.ScanDirectory(dir, filter, jobs)) return;
     for (const auto& j : jobs)
         if (!known.count(j.get())) Log(std::string("found ") + what + " job " + j->filePath);
 }
 
 void HeadlessStation::ScanManualDirectory() {
     std::lock_guard g(ui_);
-    Scan(station_.settings.ManDir, station_.jobs.ManDirJobs, "manual");
+    Scan(station_.settings.Read([](const AppSettings& s) { return s.ManDir; }), station_.jobs.ManDirJobs, "manual");
 }
 
 void HeadlessStation::ScanAutoDirectory() {
     std::lock_guard g(ui_);
-    Scan(station_.settings.AutoDir, station_.jobs.AutoDirJobs, "automatic");
+    Scan(station_.settings.Read([](const AppSettings& s) { return s.AutoDir; }), station_.jobs.AutoDirJobs,
+         "automatic");
 }
 
 void HeadlessStation::RemoveFinishedJobs() {
@@ -100,7 +106,7 @@ void HeadlessStation::RemoveFinishedJobs() {
 
 void HeadlessStation::AutoStartOff() {
     std::lock_guard g(ui_);
-    station_.settings.AutoStart = 0;
+    station_.SwitchAutoStartOff();
     Log("automatic start off");
 }
 

@@ -5,9 +5,21 @@
 
 namespace pv {
 
-Station::Station(Edition edition) : params(MachineParams::Defaults(edition)) {
-    settings.edition = edition;
+Station::Station(Edition edition) : params(MachineParams::Defaults(edition)), edition_(edition) {
+    settings.Edit([edition](AppSettings& s) { s.edition = edition; });
     output.raster.edition = edition;
+}
+
+bool Station::AutoStartOn() const {
+    return settings.Read([](const AppSettings& s) { return s.AutoStart != 0; });
+}
+
+void Station::SwitchAutoStartOff() {
+    settings.Edit([](AppSettings& s) { s.AutoStart = 0; });
+}
+
+int Station::Language() const {
+    return settings.Read([](const AppSettings& s) { return s.Language; });
 }
 
 std::string Station::FileNameOf(const std::string& path) {
@@ -28,7 +40,7 @@ void Station::JobsChanged() {
 }
 
 void Station::LoadDrawing(COnePage& job) {
-    ReadJobResult read = ReadJobFile(job.filePath, settings, messages, ReadPath::FirstShown);
+    ReadJobResult read = ReadJobFile(job.filePath, settings.Get(), messages, ReadPath::FirstShown);
     if (!read.page) return;
     COnePage& page = *read.page;
     job.curves = std::move(page.curves);
@@ -44,14 +56,15 @@ void Station::LoadDrawing(COnePage& job) {
 
 bool Station::StartPrint(const COnePage& job) {
     if (!printStarter) return false;
-    const PrepareResult r = PreparePrint(job, settings, params, output, *printStarter, clock, messages);
+    // The preparation works from one copy of each record, taken now.
+    const PrepareResult r = PreparePrint(job, settings.Get(), params.Get(), output, *printStarter, clock, messages);
     return r.result == kPrepareStarted;
 }
 
 bool Station::AddFile(const std::string& path) {
-    ReadJobResult read = ReadJobFile(path, settings, messages, ReadPath::AddCommand);
+    ReadJobResult read = ReadJobFile(path, settings.Get(), messages, ReadPath::AddCommand);
     if (read.result != 0) {
-        ShowMessage(Localized(settings.Language, "文件打开失败!", "Open File Failed!"));
+        ShowMessage(Localized(Language(), "文件打开失败!", "Open File Failed!"));
         return false;
     }
     if (!read.page) return false;

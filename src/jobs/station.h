@@ -15,6 +15,7 @@
 #include "output/print_preparation.h"
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
+#include "settings/shared_record.h"
 
 namespace pv {
 
@@ -24,8 +25,10 @@ public:
     Station(const Station&) = delete;
     Station& operator=(const Station&) = delete;
 
-    AppSettings settings;
-    MachineParams params;
+    // Read and written by the user-interface thread and the link threads:
+    // only through their copy-in/copy-out calls (settings/shared_record.h).
+    SharedRecord<AppSettings> settings;
+    SharedRecord<MachineParams> params;
     LinkState link;   // MachineStatus, CommandQueue and the shared words
     OutputStation output;
     JobList jobs{*this};
@@ -44,23 +47,26 @@ public:
     // when nothing was added ("Open File Failed!" shown for a file that
     // could not be read; a file without curves is dropped silently).
     bool AddFile(const std::string& path);
-    bool Undo() { return undo.Undo(jobs, settings.edition); }
-    bool Redo() { return undo.Redo(jobs, settings.edition); }
+    bool Undo() { return undo.Undo(jobs, edition_); }
+    bool Redo() { return undo.Redo(jobs, edition_); }
 
     // JobEnvironment
     bool MachineReady() const override;
-    bool AutoStartOn() const override { return settings.AutoStart != 0; }
-    void SwitchAutoStartOff() override { settings.AutoStart = 0; }
+    bool AutoStartOn() const override;
+    void SwitchAutoStartOff() override;
     void LoadDrawing(COnePage& job) override;
     bool StartPrint(const COnePage& job) override;
     void ShowMessage(const std::string& text) override;
     void JobsChanged() override;
-    void PushUndoSnapshot() override { undo.Push(jobs, settings.edition); }
-    int Language() const override { return settings.Language; }
-    Edition edition() const override { return settings.edition; }
+    void PushUndoSnapshot() override { undo.Push(jobs, edition_); }
+    int Language() const override;
+    Edition edition() const override { return edition_; }
 
     // The part of a path after its last separator.
     static std::string FileNameOf(const std::string& path);
+
+private:
+    const Edition edition_;   // fixed for the run
 };
 
 }  // namespace pv

@@ -29,34 +29,41 @@ constexpr int kWritePauseMs = 300;
 
 }  // namespace
 
-CommandProtocol::CommandProtocol(CMyCommu& commu, AppSettings& settings, MachineParams& params, LinkState& state,
-                                 StationHost& host)
-    : commu_(commu), settings_(settings), params_(params), state_(state), host_(host) {}
+CommandProtocol::CommandProtocol(CMyCommu& commu, SharedRecord<AppSettings>& settings,
+                                 SharedRecord<MachineParams>& params, LinkState& state, StationHost& host)
+    : commu_(commu),
+      settings_(settings),
+      params_(params),
+      edition_(settings.Read([](const AppSettings& s) { return s.edition; })),
+      state_(state),
+      host_(host) {}
+
+int CommandProtocol::Language() const {
+    return settings_.Read([](const AppSettings& s) { return s.Language; });
+}
 
 int CommandProtocol::ReadMachineParameters(std::stop_token token) {
-    const Edition e = settings_.edition;
+    const Edition e = edition_;
     std::array<std::uint8_t, 64> buf{};
     int r = commu_.ReadBlock(kReadMachineIP, 4, buf.data());
     if (r != kLinkOk) return r;
     const std::int32_t ip = GetInt32(buf.data());
     state_.editMachineIP.store(ip);
-    settings_.MachineIP = ip;
+    settings_.Edit([ip](AppSettings& s) { s.MachineIP = ip; });
 
+    // Each record replaces the copy's as soon as it has arrived whole; the
+    // fields of the other record stay as they are.
     LinkWait(token, kReadPauseMs);
     const auto advSize = static_cast<std::uint8_t>(AdvParaBlockSize(e));
     r = commu_.ReadBlock(kReadAdvParams, advSize, buf.data());
     if (r != kLinkOk) return r;
-    AdvParaBlock adv = params_.adv;
-    DecodeAdvParaBlock(std::span(buf.data(), advSize), e, adv);
-    params_.adv = adv;
+    params_.Edit([&](MachineParams& p) { DecodeAdvParaBlock(std::span(buf.data(), advSize), e, p.adv); });
 
     LinkWait(token, kReadPauseMs);
     const auto machineSize = static_cast<std::uint8_t>(MachineParaTransferSize(e));
     r = commu_.ReadBlock(kReadMachineParams, machineSize, buf.data());
     if (r != kLinkOk) return r;
-    MachineParaBlock machine = params_.machine;
-    DecodeMachineParaBlock(std::span(buf.data(), machineSize), e, machine);
-    params_.machine = machine;
+    params_.Edit([&](MachineParams& p) { DecodeMachineParaBlock(std::span(buf.data(), machineSize), e, p.machine); });
     return kLinkOk;
 }
 
@@ -71,7 +78,7 @@ int CommandProtocol::ReadCarriagePosition() {
 }
 
 void CommandProtocol::ShowSaveFailed(bool ip) {
-    host_.ShowMessage(Localized(settings_.Language, ip ? "保存IP失败!" : "保存参数失败!", "Failed To Save Parameter!"));
+    host_.ShowMessage(Localized(Language(), ip ? "保存IP失败!" : "保存参数失败!", "Failed To Save Parameter!"));
 }
 
 int CommandProtocol::WriteMachineIP(std::stop_token token) {
@@ -82,7 +89,7 @@ int CommandProtocol::WriteMachineIP(std::stop_token token) {
     if (r != kLinkOk) ShowSaveFailed(true);
     LinkWait(token, kWritePauseMs);
     // The new address is used from now on, whether or not the machine took it.
-    settings_.MachineIP = ip;
+    settings_.Edit([ip](AppSettings& s) { s.MachineIP = ip; });
     return r;
 }
 
@@ -94,11 +101,14 @@ int CommandProtocol::WriteParamRecord(std::stop_token token, std::uint8_t reques
 }
 
 int CommandProtocol::WriteAdvParams(std::stop_token token) {
-    return WriteParamRecord(token, kWriteAdvParams, EncodeAdvParaBlock(params_.adv, settings_.edition));
+    // The record as it is at the moment of sending, other pages' edits included.
+    const AdvParaBlock adv = params_.Read([](const MachineParams& p) { return p.adv; });
+    return WriteParamRecord(token, kWriteAdvParams, EncodeAdvParaBlock(adv, edition_));
 }
 
 int CommandProtocol::WriteMachineParams(std::stop_token token) {
-    return WriteParamRecord(token, kWriteMachineParams, EncodeMachineParaTransfer(params_.machine, settings_.edition));
+    const MachineParaBlock machine = params_.Read([](const MachineParams& p) { return p.machine; });
+    return WriteParamRecord(token, kWriteMachineParams, EncodeMachineParaTransfer(machine, edition_));
 }
 
 JobStartBlock CommandProtocol::ComputeJobStart(const MachineParams& params, const AppSettings& settings,

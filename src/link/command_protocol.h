@@ -13,6 +13,7 @@
 #include "link/station_host.h"
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
+#include "settings/shared_record.h"
 
 namespace pv {
 
@@ -63,10 +64,14 @@ struct JobStartBlock {
     std::int32_t columnCount = 0;   // firing columns per band
 };
 
+// The settings and the parameter copy are the station's shared records: the
+// protocol reads them when it needs them (a write sends the record as it is
+// at that moment) and stores what the machine reports into them, each
+// through one short call under the record's lock.
 class CommandProtocol {
 public:
-    CommandProtocol(CMyCommu& commu, AppSettings& settings, MachineParams& params, LinkState& state,
-                    StationHost& host);
+    CommandProtocol(CMyCommu& commu, SharedRecord<AppSettings>& settings, SharedRecord<MachineParams>& params,
+                    LinkState& state, StationHost& host);
 
     // Machine address, advanced record, machine record; 0 or the first
     // failing result.  The address the machine reports becomes `MachineIP`.
@@ -94,8 +99,10 @@ public:
 
     CMyCommu& commu() { return commu_; }
     LinkState& state() { return state_; }
-    AppSettings& settings() { return settings_; }
-    MachineParams& params() { return params_; }
+    SharedRecord<AppSettings>& settings() { return settings_; }
+    SharedRecord<MachineParams>& params() { return params_; }
+    Edition edition() const { return edition_; }
+    int Language() const;
     StationHost& host() { return host_; }
 
 private:
@@ -105,8 +112,9 @@ private:
     int WriteParamRecord(std::stop_token token, std::uint8_t request, const std::vector<std::uint8_t>& bytes);
 
     CMyCommu& commu_;
-    AppSettings& settings_;
-    MachineParams& params_;
+    SharedRecord<AppSettings>& settings_;
+    SharedRecord<MachineParams>& params_;
+    const Edition edition_;
     LinkState& state_;
     StationHost& host_;
     std::vector<std::uint8_t> wire_;

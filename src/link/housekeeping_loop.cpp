@@ -4,7 +4,7 @@
 
 namespace pv {
 
-HousekeepingLoop::HousekeepingLoop(LinkState& state, const AppSettings& settings, StationHost& host)
+HousekeepingLoop::HousekeepingLoop(LinkState& state, const SharedRecord<AppSettings>& settings, StationHost& host)
     : state_(state), settings_(settings), host_(host) {}
 
 HousekeepingLoop::~HousekeepingLoop() { Stop(); }
@@ -27,7 +27,8 @@ void HousekeepingLoop::Run(std::stop_token token) {
         if (!LinkWait(token, kScanPauseMs)) break;
         host_.ScanAutoDirectory();
         if (!LinkWait(token, kScanPauseMs)) break;
-        if (settings_.AutoDelFinish != 0 && !state_.stopRequested.load()) {
+        const bool autoDelete = settings_.Read([](const AppSettings& s) { return s.AutoDelFinish != 0; });
+        if (autoDelete && !state_.stopRequested.load()) {
             if (cycles++ > 2) {
                 host_.RemoveFinishedJobs();
                 cycles = 0;

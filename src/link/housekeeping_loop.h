@@ -7,6 +7,7 @@
 #include "link/link_state.h"
 #include "link/station_host.h"
 #include "settings/app_settings.h"
+#include "settings/shared_record.h"
 
 namespace pv {
 
@@ -15,7 +16,7 @@ public:
     static constexpr int kScanPauseMs = 400;
     static constexpr int kCyclePauseMs = 800;
 
-    HousekeepingLoop(LinkState& state, const AppSettings& settings, StationHost& host);
+    HousekeepingLoop(LinkState& state, const SharedRecord<AppSettings>& settings, StationHost& host);
     ~HousekeepingLoop();
     HousekeepingLoop(const HousekeepingLoop&) = delete;
     HousekeepingLoop& operator=(const HousekeepingLoop&) = delete;
@@ -27,7 +28,7 @@ private:
     void Run(std::stop_token token);
 
     LinkState& state_;
-    const AppSettings& settings_;
+    const SharedRecord<AppSettings>& settings_;
     StationHost& host_;
     std::jthread thread_;
 };

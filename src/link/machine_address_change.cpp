@@ -13,10 +13,10 @@
 
 namespace pv {
 
-AddressChange ApplyMachineAddress(LinkState& state, AppSettings& settings, std::int32_t address) {
+AddressChange ApplyMachineAddress(LinkState& state, SharedRecord<AppSettings>& settings, std::int32_t address) {
     state.editMachineIP.store(address);
     if (!state.status.online.load()) {
-        settings.MachineIP = address;
+        settings.Edit([address](AppSettings& s) { s.MachineIP = address; });
         return AddressChange::Stored;
     }
     return state.queue.Push(kWriteMachineIP) == 0 ? AddressChange::Queued : AddressChange::Lost;

@@ -10,6 +10,7 @@
 
 #include "link/link_state.h"
 #include "settings/app_settings.h"
+#include "settings/shared_record.h"
 
 namespace pv {
 
@@ -19,7 +20,7 @@ enum class AddressChange {
     Lost,     // online, but five codes were already waiting: nothing changes but EditMachineIP
 };
 
-AddressChange ApplyMachineAddress(LinkState& state, AppSettings& settings, std::int32_t address);
+AddressChange ApplyMachineAddress(LinkState& state, SharedRecord<AppSettings>& settings, std::int32_t address);
 
 // "a.b.c.d" for an address in the `MachineIP` form.
 std::string DottedAddress(std::int32_t address);

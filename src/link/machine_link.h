@@ -11,13 +11,17 @@
 #include "link/my_usb.h"
 #include "link/usb_device_layer.h"
 #include "settings/app_settings.h"
+#include "settings/shared_record.h"
 
 namespace pv {
 
 class MachineLink {
 public:
     // Without a device layer the USB transport uses libusb.
-    MachineLink(const AppSettings& settings, LinkState& state, std::unique_ptr<UsbDeviceLayer> layer = nullptr);
+    // The edition is read once; `MachineIP` and `ConnectViaEth` are read
+    // from `settings` at every connection and every operation.
+    MachineLink(const SharedRecord<AppSettings>& settings, LinkState& state,
+                std::unique_ptr<UsbDeviceLayer> layer = nullptr);
     ~MachineLink();
     MachineLink(const MachineLink&) = delete;
     MachineLink& operator=(const MachineLink&) = delete;

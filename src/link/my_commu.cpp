@@ -7,13 +7,13 @@
 
 namespace pv {
 
-CMyCommu::CMyCommu(CMyEth& eth, CMyUSB& usb, const std::int32_t& viaEth, MachineStatus& status,
+CMyCommu::CMyCommu(CMyEth& eth, CMyUSB& usb, std::function<bool()> viaEth, MachineStatus& status,
                    const std::atomic<bool>& printThread)
-    : eth_(eth), usb_(usb), viaEth_(viaEth), status_(status), printThread_(printThread) {}
+    : eth_(eth), usb_(usb), viaEth_(std::move(viaEth)), status_(status), printThread_(printThread) {}
 
 int CMyCommu::SendCommand(std::uint8_t code) {
     const bool eth = ViaEth();
-    ByteChannel& ch = Channel();
+    ByteChannel& ch = Channel(eth);
     std::lock_guard lock(ch.Lock());
     const int r = LinkExchange::SendCommand(ch, code, status_);
     if (!Printing() || (!eth && r != kLinkOk)) ch.Close();
@@ -22,7 +22,7 @@ int CMyCommu::SendCommand(std::uint8_t code) {
 
 int CMyCommu::ReadBlock(std::uint8_t code, std::uint8_t length, std::uint8_t* buffer) {
     const bool eth = ViaEth();
-    ByteChannel& ch = Channel();
+    ByteChannel& ch = Channel(eth);
     std::lock_guard lock(ch.Lock());
     const int r = LinkExchange::ReadBlock(ch, code, length, buffer);
     if (!Printing() || (!eth && r != kLinkOk)) ch.Close();
@@ -31,7 +31,7 @@ int CMyCommu::ReadBlock(std::uint8_t code, std::uint8_t length, std::uint8_t* bu
 
 int CMyCommu::WriteBlock(std::uint8_t code, const std::uint8_t* data, std::size_t n) {
     const bool eth = ViaEth();
-    ByteChannel& ch = Channel();
+    ByteChannel& ch = Channel(eth);
     std::lock_guard lock(ch.Lock());
     const int r = LinkExchange::WriteBlock(ch, code, data, n, status_);
     if (!Printing() || (!eth && r != kLinkOk)) ch.Close();
@@ -40,7 +40,7 @@ int CMyCommu::WriteBlock(std::uint8_t code, const std::uint8_t* data, std::size_
 
 long CMyCommu::SendBulk(const std::uint8_t* data, std::size_t count) {
     const bool eth = ViaEth();
-    ByteChannel& ch = Channel();
+    ByteChannel& ch = Channel(eth);
     std::lock_guard lock(ch.Lock());
     const long r = LinkExchange::SendBulk(ch, data, count, status_);
     if (eth && (!Printing() || r == kLinkFailed)) ch.Close();
@@ -56,7 +56,7 @@ long CMyCommu::SendFirmwareData(const std::uint8_t* data, std::size_t count) {
 }
 
 void CMyCommu::CloseConnection() {
-    ByteChannel& ch = Channel();
+    ByteChannel& ch = Channel(ViaEth());
     std::lock_guard lock(ch.Lock());
     ch.Close();
 }

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "link/machine_status.h"
 #include "link/my_eth.h"
@@ -21,9 +22,9 @@ namespace pv {
 
 class CMyCommu {
 public:
-    // `viaEth` is the `ConnectViaEth` setting; `printThread` is set while a
-    // print driver runs.
-    CMyCommu(CMyEth& eth, CMyUSB& usb, const std::int32_t& viaEth, MachineStatus& status,
+    // `viaEth` yields the `ConnectViaEth` setting as it is now (asked at
+    // every operation); `printThread` is set while a print driver runs.
+    CMyCommu(CMyEth& eth, CMyUSB& usb, std::function<bool()> viaEth, MachineStatus& status,
              const std::atomic<bool>& printThread);
 
     int SendCommand(std::uint8_t code);
@@ -37,18 +38,20 @@ public:
     // starting afresh after a failed poll).
     void CloseConnection();
 
-    bool ViaEth() const { return viaEth_ != 0; }
+    bool ViaEth() const { return viaEth_(); }
     MachineStatus& status() { return status_; }
     CMyEth& eth() { return eth_; }
     CMyUSB& usb() { return usb_; }
 
 private:
-    ByteChannel& Channel() { return ViaEth() ? static_cast<ByteChannel&>(eth_) : usb_; }
+    // The setting is asked once per operation: a change never splits one.
+    // The setting is asked once per operation: a change never splits one.
+    ByteChannel& Channel(bool eth) { return eth ? static_cast<ByteChannel&>(eth_) : usb_; }
     bool Printing() const { return printThread_.load(); }
 
     CMyEth& eth_;
     CMyUSB& usb_;
-    const std::int32_t& viaEth_;
+    std::function<bool()> viaEth_;
     MachineStatus& status_;
     const std::atomic<bool>& printThread_;
 };

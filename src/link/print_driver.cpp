@@ -32,7 +32,7 @@ std::string PrintDriver::message() const {
 
 void PrintDriver::SetMessage(const char* chinese, const char* english) {
     std::lock_guard guard(messageLock_);
-    message_ = Localized(protocol_.settings().Language, chinese, english);
+    message_ = Localized(protocol_.Language(), chinese, english);
 }
 
 double PrintDriver::RequiredWidthMm(const MachineParams& params, Edition edition, int columns) {
@@ -63,8 +63,10 @@ int PrintDriver::Run(std::stop_token token) {
 }
 
 int PrintDriver::Print(std::stop_token token) {
-    const MachineParams params = protocol_.params();
-    const Edition edition = protocol_.settings().edition;
+    // The print works from the records as they are when it starts.
+    const MachineParams params = protocol_.params().Get();
+    const AppSettings settings = protocol_.settings().Get();
+    const Edition edition = protocol_.edition();
     const double width = RequiredWidthMm(params, edition, job_.ColumnCount());
     if (!std::isfinite(width) || static_cast<long long>(width) > params.adv.softLimitMm) {
         protocol_.host().AutoStartOff();
@@ -74,7 +76,7 @@ int PrintDriver::Print(std::stop_token token) {
         return kPrintFailed;
     }
     const JobStartBlock block =
-        CommandProtocol::ComputeJobStart(params, protocol_.settings(), job_.PageMaxX(), job_.ColumnCount());
+        CommandProtocol::ComputeJobStart(params, settings, job_.PageMaxX(), job_.ColumnCount());
     if (protocol_.SendJobStart(block) != kLinkOk) {
         SetMessage("发送命令失败，请重试！", "Send command failed,Please retry");
         protocol_.host().ShowMessage(message());

@@ -1,8 +1,8 @@
 #pragma once
 // The user settings record: one field per key of the settings file, named by
-// its key, plus the paths computed at start.  Written by the user-interface
-// thread, read by the link threads; every field the link threads read is a
-// single word written whole.
+// its key, plus the paths computed at start.  A plain value: the station
+// keeps its copy in a SharedRecord, because the link threads read it and
+// store the machine's address into it while the window edits it.
 #include <cstdint>
 #include <string>
 

@@ -41,7 +41,7 @@ TEST(Station, AddedFileCanBeUndoneOnlyToAnEarlierState) {
     EXPECT_EQ(st.jobs.Count(), 2);   // the second add's twin snapshot
     EXPECT_TRUE(st.Undo());
     EXPECT_EQ(st.jobs.Count(), 1);
-    st.settings.Language = 0;
+    st.settings.Edit([](AppSettings& a) { a.Language = 0; });
     EXPECT_FALSE(st.AddFile("/nonexistent/x.plt"));
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back(), "文件打开失败!");

@@ -69,8 +69,9 @@ TEST(FirmwareUpdate, PagesArriveWholeWithTheLastOneFilledAndProgressEveryFourPag
 }
 
 TEST(FirmwareUpdate, OverUsbTheFirstPageFails) {
-    AppSettings settings;
-    settings.ConnectViaEth = 0;
+    AppSettings usb;
+    usb.ConnectViaEth = 0;
+    SharedRecord<AppSettings> settings(usb);
     LinkState state;
     auto fake = std::make_unique<FakeUsbLayer>();
     FakeUsbLayer* layer = fake.get();

@@ -36,7 +36,7 @@ Printed PrintFile(VirtualPlotter& plotter, Station& s, const COnePage& page) {
     OutputStation station;
     LinkPrintStarter starter(*s.protocol);
     Printed out;
-    const PrepareResult r = PreparePrint(page, s.settings, s.params, station, starter, NoPause{});
+    const PrepareResult r = PreparePrint(page, s.settings.Get(), s.params.Get(), station, starter, NoPause{});
     EXPECT_EQ(r.result, kPrepareStarted);
     if (r.result != kPrepareStarted) return out;
     EXPECT_TRUE(WaitFor([&] { return starter.driver()->Returned(); }));
@@ -55,11 +55,13 @@ TEST_P(JobEndToEnd, InkLandsOnTheDrawnDotsAndTheKnifeGetsThePreparedRecords) {
     auto plotter = StartPlotter(edition, {}, dir.string());
     ASSERT_TRUE(plotter);
     Station s(plotter->port(), edition);
-    s.settings.CleanAtStart = 0;   // the cleaning band is not part of the drawing
+    // The cleaning band is not part of the drawing.
+    s.settings.Edit([](AppSettings& a) { a.CleanAtStart = 0; });
     ASSERT_EQ(s.protocol->ReadMachineParameters(), kLinkOk);
     s.state.status.online = true;
 
-    auto read = ReadJobFile(std::string(PV_TEST_DATA_DIR) + "/link/marker.plt", s.settings, {}, ReadPath::AddCommand);
+    auto read =
+        ReadJobFile(std::string(PV_TEST_DATA_DIR) + "/link/marker.plt", s.settings.Get(), {}, ReadPath::AddCommand);
     ASSERT_TRUE(read.page);
     read.page->fileName = "marker.plt";
     const Printed printed = PrintFile(*plotter, s, *read.page);
@@ -68,12 +70,12 @@ TEST_P(JobEndToEnd, InkLandsOnTheDrawnDotsAndTheKnifeGetsThePreparedRecords) {
 
     // What preparation makes of the same page, built here band by band.
     OutputStation expected;
-    ASSERT_EQ(PreparePrintPage(*read.page, s.settings, s.params, expected), kPrepareStarted);
+    ASSERT_EQ(PreparePrintPage(*read.page, s.settings.Get(), s.params.Get(), expected), kPrepareStarted);
     ASSERT_EQ(expected.BeginBands(), kBandOk);
     ASSERT_GT(expected.PlotBandCount, 1);
     EXPECT_EQ(printed.job->columnCount, expected.ColumnCount);
 
-    const RasterConfig config = RasterConfig::From(s.settings, s.params);
+    const RasterConfig config = RasterConfig::From(s.settings.Get(), s.params.Get());
     const BandInk ink = ReconstructBandInk(*printed.job, config);
     EXPECT_EQ(ink.bandsUndecodable, 0);
     EXPECT_EQ(ink.strayFirings, 0);

@@ -38,7 +38,7 @@ TEST(LinkLoop, CodesQueuedWhileOfflineAreSentInOrderOnceOnline) {
     EXPECT_EQ(plotter->machine().IdleCommands(), codes);
     EXPECT_TRUE(s.state.status.online.load());
     // The address the machine reports is the one the link reached.
-    EXPECT_EQ(s.settings.MachineIP, kLoopback);
+    EXPECT_EQ(s.settings.Get().MachineIP, kLoopback);
 }
 
 TEST(LinkLoop, MissedPollOverEthernetReadsTheParametersAgainBeforeAnyCommand) {
@@ -78,19 +78,21 @@ TEST(LinkLoop, ParameterWritesReachTheMachineAndAFailedOneStillMovesTheAddress) 
         ASSERT_EQ(s.protocol->ReadMachineParameters(), kLinkOk);
         MachineParams expected = MachineParams::Defaults(e);
         expected.adv.firmwareFlag = 'Y';
-        EXPECT_EQ(s.params, expected);
-        s.params.adv.bandsPerCutSegment = 12;
-        s.params.adv.firmwareFlag = 'Y';
-        s.params.machine.bufferRightMm = 7;
-        s.params.machine.head2PosRight = 200;
+        EXPECT_EQ(s.params.Get(), expected);
+        s.params.Edit([](MachineParams& p) {
+            p.adv.bandsPerCutSegment = 12;
+            p.adv.firmwareFlag = 'Y';
+            p.machine.bufferRightMm = 7;
+            p.machine.head2PosRight = 200;
+        });
         EXPECT_EQ(s.protocol->WriteAdvParams(), kLinkOk);
         EXPECT_EQ(s.protocol->WriteMachineParams(), kLinkOk);
-        EXPECT_EQ(plotter->machine().Params(), s.params);
+        EXPECT_EQ(plotter->machine().Params(), s.params.Get());
 
         s.state.editMachineIP = 0x0200007F;   // 127.0.0.2
         EXPECT_EQ(s.protocol->WriteMachineIP(), kLinkOk);
         EXPECT_EQ(plotter->machine().WrittenIp(), 0x0200007F);
-        EXPECT_EQ(s.settings.MachineIP, 0x0200007F);
+        EXPECT_EQ(s.settings.Get().MachineIP, 0x0200007F);
         EXPECT_TRUE(s.host.Messages().empty());
     }
     // Nobody answers: the message, and the new address all the same.
@@ -98,24 +100,23 @@ TEST(LinkLoop, ParameterWritesReachTheMachineAndAFailedOneStillMovesTheAddress) 
     s.state.editMachineIP = 0x0300007F;
     EXPECT_NE(s.protocol->WriteMachineIP(), kLinkOk);
     EXPECT_EQ(s.host.Messages(), std::vector<std::string>{"Failed To Save Parameter!"});
-    EXPECT_EQ(s.settings.MachineIP, 0x0300007F);
+    EXPECT_EQ(s.settings.Get().MachineIP, 0x0300007F);
 }
 
 TEST(LinkLoop, ReadingTheParametersStopsAtTheFirstFailure) {
     auto plotter = StartPlotter(Edition::FourHead);   // answers with the four-head sizes
     ASSERT_TRUE(plotter);
     Station s(plotter->port(), Edition::TwoHead);
-    const MachineParams before = s.params;
-    s.settings.MachineIP = kLoopback;
+    const MachineParams before = s.params.Get();
     EXPECT_EQ(s.protocol->ReadMachineParameters(), kLinkFailed);
-    EXPECT_EQ(s.params, before);
+    EXPECT_EQ(s.params.Get(), before);
 }
 
 TEST(LinkLoops, StopPromptlyAndRefreshOnlyWhileNoPrintRuns) {
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
     Station s(plotter->port());
-    s.settings.AutoDelFinish = 1;
+    s.settings.Edit([](AppSettings& a) { a.AutoDelFinish = 1; });
     {
         RefreshLoop refresh(s.state, s.host);
         LinkLoop link(*s.protocol);
@@ -131,6 +132,45 @@ TEST(LinkLoops, StopPromptlyAndRefreshOnlyWhileNoPrintRuns) {
         s.state.printThread = false;
     }   // the destructors stop and join all three
     EXPECT_GE(s.host.manualScans.load(), 1);
+}
+
+TEST(LinkLoops, TheWindowEditsTheSharedRecordsWhileTheLinkReadsAndWritesThem) {
+    auto plotter = StartPlotter();
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port());
+    RefreshLoop refresh(s.state, s.host);
+    LinkLoop link(*s.protocol);
+    HousekeepingLoop housekeeping(s.state, s.settings, s.host);
+    refresh.Start();
+    link.Start();
+    housekeeping.Start();
+    // The dialogs' side: page fields and settings change while the loops
+    // connect, poll, scan and send the queued parameter writes.
+    int round = 0;
+    ASSERT_TRUE(WaitFor([&] {
+        ++round;
+        s.params.Edit([round](MachineParams& p) { p.machine.bufferRightMm = static_cast<std::uint8_t>(round % 50); });
+        s.settings.Edit([round](AppSettings& a) {
+            a.AutoDelFinish = round % 2;
+            a.CutOffDistX = round;
+        });
+        if (s.state.status.online.load() && s.state.queue.Count() == 0) s.state.queue.Push(kWriteMachineParams);
+        return round >= 30 && s.host.autoScans.load() >= 2;
+    }));
+    s.params.Edit([](MachineParams& p) {
+        p.machine.bufferRightMm = 33;
+        p.adv.bandsPerCutSegment = 9;
+    });
+    ASSERT_TRUE(WaitFor([&] { return s.state.queue.Push(kWriteAdvParams) == 0; }));
+    ASSERT_TRUE(WaitFor([&] { return s.state.queue.Push(kWriteMachineParams) == 0; }));
+    ASSERT_TRUE(WaitFor([&] {
+        const MachineParams m = plotter->machine().Params();
+        return m.machine.bufferRightMm == 33 && m.adv.bandsPerCutSegment == 9;
+    }));
+    // The link stored the address the machine reported; the window's edits stayed.
+    const AppSettings now = s.settings.Get();
+    EXPECT_EQ(now.MachineIP, kLoopback);
+    EXPECT_EQ(now.CutOffDistX, round);
 }
 
 }  // namespace

@@ -104,18 +104,20 @@ bool WaitFor(Pred pred, int tries = 400, int ms = 25) {
 
 struct Station {
     explicit Station(std::uint16_t port, Edition edition = Edition::TwoHead, int timeoutMs = 500) {
-        settings.edition = edition;
-        settings.ConnectViaEth = 1;
-        settings.MachineIP = kLoopback;
-        settings.Language = 1;
-        params = MachineParams::Defaults(edition);
+        settings.Edit([edition](AppSettings& a) {
+            a.edition = edition;
+            a.ConnectViaEth = 1;
+            a.MachineIP = kLoopback;
+            a.Language = 1;
+        });
+        params.Set(MachineParams::Defaults(edition));
         link = std::make_unique<MachineLink>(settings, state);
         link->eth().SetPort(port);
         link->eth().SetTimeouts(timeoutMs, timeoutMs);
         protocol = std::make_unique<CommandProtocol>(link->commu(), settings, params, state, host);
     }
-    AppSettings settings;
-    MachineParams params;
+    SharedRecord<AppSettings> settings;
+    SharedRecord<MachineParams> params;
     LinkState state;
     TestHost host;
     std::unique_ptr<MachineLink> link;

@@ -14,27 +14,27 @@ TEST(MachineAddress, OfflineStoresAtOnceOnlineQueuesTheWriteAFullQueueLosesIt) {
     EXPECT_EQ(DottedAddress(-1342068544), "192.168.1.176");
     {
         LinkState state;
-        AppSettings settings;
+        SharedRecord<AppSettings> settings;
         EXPECT_EQ(ApplyMachineAddress(state, settings, k10005), AddressChange::Stored);
-        EXPECT_EQ(settings.MachineIP, k10005);
+        EXPECT_EQ(settings.Get().MachineIP, k10005);
         EXPECT_EQ(state.queue.Count(), 0);
     }
     {
         LinkState state;
-        AppSettings settings;
+        SharedRecord<AppSettings> settings;
         state.status.online = true;
         EXPECT_EQ(ApplyMachineAddress(state, settings, k10005), AddressChange::Queued);
         EXPECT_EQ(state.queue.Pop(), std::optional<std::uint8_t>(0x23));
-        EXPECT_EQ(settings.MachineIP, AppSettings{}.MachineIP);   // moved by the link after the write
+        EXPECT_EQ(settings.Get().MachineIP, AppSettings{}.MachineIP);   // moved by the link after the write
         EXPECT_EQ(state.editMachineIP.load(), k10005);
     }
     {
         LinkState state;
-        AppSettings settings;
+        SharedRecord<AppSettings> settings;
         state.status.online = true;
         for (int i = 0; i < 5; ++i) state.queue.Push(5);
         EXPECT_EQ(ApplyMachineAddress(state, settings, k10005), AddressChange::Lost);
-        EXPECT_EQ(settings.MachineIP, AppSettings{}.MachineIP);
+        EXPECT_EQ(settings.Get().MachineIP, AppSettings{}.MachineIP);
         EXPECT_EQ(state.editMachineIP.load(), k10005);
     }
 }

@@ -39,14 +39,14 @@ TEST(UsbLink, DevicePathMustNameVendorAndProductAfterItsStart) {
 
 struct UsbStation {
     UsbStation() {
-        settings.ConnectViaEth = 0;
+        settings.Edit([](AppSettings& a) { a.ConnectViaEth = 0; });
         auto fake = std::make_unique<FakeUsbLayer>();
         layer = fake.get();
         link = std::make_unique<MachineLink>(settings, state, std::move(fake));
         protocol = std::make_unique<CommandProtocol>(link->commu(), settings, params, state, host);
     }
-    AppSettings settings;
-    MachineParams params = MachineParams::Defaults(Edition::TwoHead);
+    SharedRecord<AppSettings> settings;
+    SharedRecord<MachineParams> params{MachineParams::Defaults(Edition::TwoHead)};
     LinkState state;
     TestHost host;
     FakeUsbLayer* layer;
