@@ -23,7 +23,8 @@ public:
     virtual void LoadDrawing(COnePage& job) = 0;
     // Prepares the job and starts its print driver; false when it did not start.
     virtual bool StartPrint(const COnePage& job) = 0;
-    // Forgets the driver of the print that just ended.
+    // Releases what the print that just ended was streamed from (the
+    // prepared page, the knife records); its driver reads them no more.
     virtual void ClearPrintBookkeeping() {}
     // A message box for the operator, already in the user's language.
     virtual void ShowMessage(const std::string& text) = 0;

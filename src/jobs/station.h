@@ -56,6 +56,9 @@ public:
     void SwitchAutoStartOff() override;
     void LoadDrawing(COnePage& job) override;
     bool StartPrint(const COnePage& job) override;
+    // Releases the prepared copy and the knife records of the print that
+    // ended (its driver reads them no more).
+    void ClearPrintBookkeeping() override { output.ReleasePrint(); }
     void ShowMessage(const std::string& text) override;
     void JobsChanged() override;
     void PushUndoSnapshot() override { undo.Push(jobs, edition_); }

@@ -30,6 +30,13 @@ int BandBuilder::BeginPrint(const COnePage& page, const RasterConfig& config,
     return ready_;
 }
 
+void BandBuilder::EndPrint() {
+    page_ = nullptr;
+    ready_ = kBandNotPrepared;
+    segment_.Clear();
+    raster_.ForgetPage();
+}
+
 int BandBuilder::BuildBand(std::int32_t a) {
     segment_.Clear();
     if (ready_ != kBandOk) return ready_;

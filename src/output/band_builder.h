@@ -30,6 +30,9 @@ public:
     // for a column count below 1.  Until a BeginPrint succeeds every
     // BuildBand fails with the same result.
     int BeginPrint(const COnePage& page, const RasterConfig& config, std::int32_t columnCount);
+    // The print is over: the page is forgotten (it may be released) and
+    // every BuildBand fails until the next BeginPrint.  The buffers stay.
+    void EndPrint();
 
     // Builds band a (0-based) into the SegmentBuffer: the cleaning band for
     // band 0 when cleaning at start is on, else the drawing band.  On

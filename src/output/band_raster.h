@@ -34,6 +34,8 @@ public:
     // Once per print: notes the X span (in dots) of every curve the band
     // will ink, so that a band visits only the curves that reach it.
     void IndexPage(const COnePage& page, const RasterConfig& config);
+    // Forgets the page's index (its memory goes with it).
+    void ForgetPage() { std::vector<CurveSpan>().swap(spans_); }
 
     // Draws drawing band `a` (the page must be the indexed one) into rows
     // [0, rows).

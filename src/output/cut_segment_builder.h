@@ -44,6 +44,11 @@ public:
     // kCutTooManyRecords (more than 65534; nothing may be sent).
     int Pack();
     std::span<const std::uint8_t> Wire() const { return wire_; }
+    // Frees the record list and the wire buffer (after a print).
+    void Release() {
+        std::vector<CutRecord>().swap(records_);
+        std::vector<std::uint8_t>().swap(wire_);
+    }
 
 private:
     CutFrame frame_;

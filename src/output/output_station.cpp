@@ -12,6 +12,12 @@ int OutputStation::BeginBands() {
     return bands_->BeginPrint(PrintPage, raster, ColumnCount);
 }
 
+void OutputStation::ReleasePrint() {
+    if (bands_) bands_->EndPrint();
+    cuts_.Release();
+    PrintPage = COnePage{};
+}
+
 int OutputStation::BuildBand(std::int32_t a) { return bands_ ? bands_->BuildBand(a) : kBandNotPrepared; }
 
 std::span<const std::uint8_t> OutputStation::BandBytes() const {

@@ -54,6 +54,12 @@ public:
     std::size_t BuildCutSegment(std::int64_t i) { return cuts_.Build(i, PrintPage); }
     CutSegmentBuilder& Cuts() { return cuts_; }
 
+    // After a print has ended: the prepared copy and the knife records are
+    // freed, so a finished job's machine data does not stay in memory until
+    // the next print.  The band buffers, allocated once, and the counts
+    // (ColumnCount is kept when a later count has nothing to count) stay.
+    void ReleasePrint();
+
 private:
     std::unique_ptr<BandBuilder> bands_;
     Edition bandsEdition_ = Edition::TwoHead;

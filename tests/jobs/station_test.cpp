@@ -9,6 +9,8 @@
 #include "common/scratch_dir.h"
 #include "jobs/dir_scanner.h"
 #include "jobs/station.h"
+#include "link/station_host.h"
+#include "output/band_result.h"
 
 namespace pv {
 namespace {
@@ -70,6 +72,40 @@ TEST(Station, AWatchedJobIsReadAndPreparedWhenTheMachineIsReady) {
     EXPECT_FALSE(job.curves.empty());
     EXPECT_GT(job.maxX, 0);
     EXPECT_GT(st.output.BandCount, 0);
+}
+
+TEST(Station, TheEndOfAPrintReleasesThePreparedPageAndTheKnifeRecords) {
+    Station st(Edition::TwoHead);
+    CountingStarter starter;
+    st.printStarter = &starter;
+    st.settings.Edit([](AppSettings& s) {
+        s.LineToDot = 1;     // every line becomes knife records
+        s.PlotCutLine = 1;   // and is inked as well
+    });
+    ASSERT_TRUE(st.AddFile(kSquare));
+    st.jobs.OpenedJobs[0]->queued = 1;
+    st.link.status.state = kStateReady;
+    ASSERT_EQ(st.jobs.StartNextJob(), 0);
+    ASSERT_FALSE(st.output.PrintPage.curves.empty());
+    ASSERT_GT(st.output.Cuts().Records().capacity(), 0u);
+    ASSERT_EQ(st.output.BuildBand(1), kBandOk);
+    const std::int32_t columns = st.output.ColumnCount;
+
+    st.jobs.FinishCopy(kPrintDone);
+    EXPECT_EQ(st.output.PrintPage.curves.capacity(), 0u);
+    EXPECT_EQ(st.output.Cuts().Records().capacity(), 0u);
+    EXPECT_EQ(st.output.Cuts().Wire().size(), 0u);
+    EXPECT_EQ(st.output.ColumnCount, columns);   // kept for a count with nothing to count
+    // Nothing built from the released page.
+    EXPECT_NE(st.output.BuildBand(1), kBandOk);
+    EXPECT_EQ(st.jobs.OpenedJobs[0]->jobState, kJobFinished);
+
+    // The next copy is prepared afresh.
+    st.jobs.OpenedJobs[0]->copies = 1;
+    ASSERT_EQ(st.jobs.StartNextJob(), 0);
+    EXPECT_FALSE(st.output.PrintPage.curves.empty());
+    EXPECT_EQ(st.output.BuildBand(1), kBandOk);
+    EXPECT_EQ(starter.starts, 2);
 }
 
 }  // namespace
