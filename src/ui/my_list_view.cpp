@@ -143,9 +143,9 @@ bool CMyListView::HandleCommand(int id) {
     case kCmdEditStartPos: EditStartPos(); return true;
     case kCmdDeleteFinished: emit deleteFinishedRequested(); return true;
     case kCmdDeleteJobs: DeleteSelectedJobs(); return true;
-    case kCmdQueueIn: QueueIn(); return true;
-    case kCmdQueueOut: QueueOut(); return true;
-    case kCmdQueueAllOut: QueueAllOut(); return true;
+    case kCmdQueueIn: QueueSelectedJobs(true); return true;
+    case kCmdQueueOut: QueueSelectedJobs(false); return true;
+    case kCmdQueueAllOut: UnqueueAllJobs(); return true;
     default: return false;
     }
 }
@@ -187,21 +187,14 @@ void CMyListView::DeleteSelectedJobs() {
     Edited();
 }
 
-void CMyListView::QueueIn() {
+void CMyListView::QueueSelectedJobs(bool queued) {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty()) return;
-    station_.jobs.QueueSelectedJobs(std::vector<std::int32_t>(rows.begin(), rows.end()), true);
+    station_.jobs.QueueSelectedJobs(std::vector<std::int32_t>(rows.begin(), rows.end()), queued);
     Edited();
 }
 
-void CMyListView::QueueOut() {
-    const std::vector<int> rows = SelectedRows();
-    if (rows.empty()) return;
-    station_.jobs.QueueSelectedJobs(std::vector<std::int32_t>(rows.begin(), rows.end()), false);
-    Edited();
-}
-
-void CMyListView::QueueAllOut() {
+void CMyListView::UnqueueAllJobs() {
     station_.jobs.UnqueueAllJobs();
     Edited();
 }

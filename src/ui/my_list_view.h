@@ -40,10 +40,9 @@ public slots:
     // position (mm), then the edit.
     void EditCopies();
     void EditStartPos();
-    void DeleteSelectedJobs();   // 343
-    void QueueIn();              // 353
-    void QueueOut();             // 354
-    void QueueAllOut();          // 355
+    void DeleteSelectedJobs();              // 343
+    void QueueSelectedJobs(bool queued);    // 353 in, 354 out
+    void UnqueueAllJobs();                  // 355
 
 signals:
     // A row was clicked: the window makes this job current, loads and shows it.

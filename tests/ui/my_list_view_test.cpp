@@ -288,15 +288,15 @@ void MyListViewTest::queueCommandsActOnSelection() {
     CMyListView list(st);
     list.RefreshJobList();
     SelectRows(list, {0, 1});
-    list.QueueIn();
+    list.QueueSelectedJobs(true);
     QCOMPARE(st.jobs.JobAt(0)->queued, 1);
     QCOMPARE(st.jobs.JobAt(1)->queued, 1);
     QCOMPARE(list.item(1, 1)->text(), QStringLiteral("等待打印(√)"));
     SelectRows(list, {0});
-    list.QueueOut();
+    list.QueueSelectedJobs(false);
     QCOMPARE(st.jobs.JobAt(0)->queued, 0);
     QCOMPARE(st.jobs.JobAt(1)->queued, 1);
-    list.QueueAllOut();
+    list.UnqueueAllJobs();
     QCOMPARE(st.jobs.JobAt(1)->queued, 0);
     QCOMPARE(list.item(1, 1)->text(), QStringLiteral("等待打印"));
 }
