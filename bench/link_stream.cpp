@@ -16,7 +16,7 @@
 #include "link/output_job_source.h"
 #include "link/print_driver.h"
 #include "link/quiet_station_host.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 #include "output/output_station.h"
 #include "output/print_preparation.h"
 #include "params/machine_params.h"

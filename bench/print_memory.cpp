@@ -29,7 +29,7 @@
 #include "link/link_result.h"
 #include "link/machine_link.h"
 #include "link/quiet_station_host.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 
 #include "marker_fixture.h"
 

@@ -8,7 +8,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 
 namespace pv::cli {
 namespace {

@@ -41,8 +41,8 @@ inline constexpr int kCutTooManyRecords = -1;
 // emptied, nothing packed.
 int PackCutRecords(std::span<const CutRecord> records, std::vector<std::uint8_t>& wire);
 
-// The record at `offset` of a wire buffer (the decoder used by tests and
-// the virtual plotter).  Needs kCutRecordBytes bytes from `offset`.
+// The record at `offset` of a wire buffer (the virtual plotter reads the
+// wire with its own decoder).  Needs kCutRecordBytes bytes from `offset`.
 CutRecord UnpackCutRecord(std::span<const std::uint8_t> wire, std::size_t offset);
 
 }  // namespace pv

@@ -10,7 +10,7 @@
 
 #include "common/scratch_dir.h"
 #include "import/job_reader.h"
-#include "link/band_ink_image.h"
+#include "emulator/band_ink_image.h"
 #include "link/link_print_starter.h"
 #include "link/link_result.h"
 #include "output/band_builder.h"

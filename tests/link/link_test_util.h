@@ -16,7 +16,7 @@
 #include "link/machine_link.h"
 #include "link/print_job_source.h"
 #include "link/station_host.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
 

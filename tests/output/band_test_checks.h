@@ -7,7 +7,7 @@
 
 #include "output/band_builder.h"
 #include "output/band_compressor.h"
-#include "output/band_decoder.h"
+#include "emulator/band_decoder.h"
 #include "output/band_result.h"
 
 namespace pv::bandtest {

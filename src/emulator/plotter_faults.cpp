@@ -1,4 +1,4 @@
-#include "link/plotter_faults.h"
+#include "emulator/plotter_faults.h"
 
 #include <charconv>
 #include <utility>

@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "link/plotter_faults.h"
-#include "link/plotter_machine.h"
+#include "emulator/plotter_faults.h"
+#include "emulator/plotter_machine.h"
 #include "settings/app_settings.h"
 #include "settings/edition.h"
 

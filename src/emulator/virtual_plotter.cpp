@@ -1,4 +1,4 @@
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -11,8 +11,8 @@
 #include <chrono>
 #include <cstring>
 
-#include "link/job_recorder.h"
-#include "link/link_exchange.h"
+#include "emulator/job_recorder.h"
+#include "emulator/plotter_wire.h"
 
 namespace pv {
 
@@ -21,20 +21,6 @@ namespace {
 constexpr int kPollMs = 50;
 constexpr int kSpinMicros = 30;
 constexpr std::size_t kReceiveChunk = 64 * 1024;
-
-// The length a buffer starting with a request frame must have, 0 when it
-// does not start like one.  Bulk packets are 1024 or 1400 bytes and a
-// request never has more bytes behind it before its reply, so a buffer that
-// holds exactly a frame's length is that frame.
-std::size_t FrameLength(const std::vector<std::uint8_t>& b) {
-    if (b.size() < 2) return 0;
-    switch (b[0]) {
-        case LinkExchange::kCommandHead: return b[1] == 3 ? 3 : 0;
-        case LinkExchange::kReadHead: return b[1] == 4 ? 4 : 0;
-        case LinkExchange::kWriteHead: return b[1] >= 4 ? b[1] : 0;
-        default: return 0;
-    }
-}
 
 bool SendAll(int fd, const std::uint8_t* data, std::size_t n) {
     std::size_t sent = 0;
@@ -162,16 +148,17 @@ bool VirtualPlotter::Process(int fd, std::vector<std::uint8_t>& buffer, std::uin
             buffer.clear();   // a silent machine takes nothing in
             return true;
         }
-        const std::size_t frame = FrameLength(buffer);
+        // Bulk packets are 1024 or 1400 bytes and a request never has more
+        // bytes behind it before its reply, so a buffer that holds exactly
+        // a frame's length is that frame.
+        const std::size_t frame = PlotterWire::FrameLength(buffer);
         if (frame != 0 && buffer.size() <= frame) {
             if (buffer.size() < frame) return true;   // the rest of the frame is on its way
             const PlotterReply reply = machine_.HandleFrame(buffer.data(), frame, localIp);
             buffer.clear();
             return Answer(fd, reply);
         }
-        if (buffer.size() < 2 && (buffer[0] == LinkExchange::kCommandHead || buffer[0] == LinkExchange::kReadHead ||
-                                  buffer[0] == LinkExchange::kWriteHead))
-            return true;
+        if (buffer.size() < 2 && PlotterWire::StartsLikeFrame(buffer[0])) return true;
         const std::size_t packet = machine_.BulkPacketSize();
         if (buffer.size() < packet) return true;
         const PlotterReply reply = machine_.HandleBulkPacket(buffer.data(), packet);

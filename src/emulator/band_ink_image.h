@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "link/plotter_job.h"
+#include "emulator/plotter_job.h"
 #include "output/raster_config.h"
 
 namespace pv {

@@ -1,11 +1,11 @@
-#include "link/band_ink_image.h"
+#include "emulator/band_ink_image.h"
 
 #include <cairo.h>
 
 #include <algorithm>
 #include <map>
 
-#include "output/band_decoder.h"
+#include "emulator/band_decoder.h"
 #include "output/band_layout.h"
 #include "output/band_result.h"
 

@@ -1,10 +1,16 @@
-#include "output/band_decoder.h"
+#include "emulator/band_decoder.h"
 
-#include "output/band_compressor.h"
+#include "emulator/plotter_wire.h"
 #include "output/band_result.h"
-#include "output/nozzle_map.h"
 
 namespace pv {
+
+namespace {
+// A column carries 22 primitive bytes per cartridge; bit a of a primitive
+// byte fires that primitive at address a.
+constexpr int kPrimitives = 22;
+constexpr int kAddresses = 8;
+}  // namespace
 
 BandDecoder::BandDecoder(const RasterConfig& config, std::int32_t columnCount)
     : layout_(config), columnCount_(columnCount) {}
@@ -43,8 +49,7 @@ int BandDecoder::Decode(std::span<const std::uint8_t> segment, std::int32_t band
 
     const std::size_t stride = static_cast<std::size_t>(heads.BytesPerColumn());
     const std::size_t count = static_cast<std::size_t>(columnCount_);
-    const int expanded = BandCompressor::Expand(segment, count * stride, columns_);
-    if (expanded != kBandOk) return expanded;
+    if (!PlotterWire::ExpandBand(segment, count * stride, columns_)) return kBandBadSegment;
 
     out.Reset(static_cast<int>(layout_.BitmapRows(columnCount_)), heads.BitmapWidth());
     const bool reversed = layout_.IsReversed(band);
@@ -56,11 +61,11 @@ int BandDecoder::Decode(std::span<const std::uint8_t> segment, std::int32_t band
             const HeadSlot& slot = heads.Slot(s);
             const std::uint8_t* bytes = column + slot.byteOffset;
             std::int64_t row = -2;   // looked up on the first firing
-            for (int p = 0; p < kPrimitivesPerHead; ++p) {
-                for (int a = 0; a < kAddressSlots; ++a) {
+            for (int p = 0; p < kPrimitives; ++p) {
+                for (int a = 0; a < kAddresses; ++a) {
                     if (((bytes[p] >> a) & 1) == 0) continue;
                     if (row == -2) row = rowAt(s, k, band);
-                    const int nozzle = NozzleAt(p, a);
+                    const int nozzle = PlotterWire::NozzleFiredAt(p, a);
                     if (!slot.fires || row < 0 || nozzle < slot.skip ||
                         !out.Set(static_cast<int>(row), slot.dotStart + nozzle - slot.skip))
                         ++stray;

@@ -6,7 +6,7 @@
 // cuts.json (the knife records in order, in motor pulses).
 #include <string>
 
-#include "link/plotter_job.h"
+#include "emulator/plotter_job.h"
 #include "settings/app_settings.h"
 
 namespace pv {

@@ -1,4 +1,4 @@
-#include "link/job_recorder.h"
+#include "emulator/job_recorder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "link/band_ink_image.h"
+#include "emulator/band_ink_image.h"
 #include "output/raster_config.h"
 
 namespace pv {

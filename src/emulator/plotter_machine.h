@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "link/plotter_faults.h"
-#include "link/plotter_job.h"
+#include "emulator/plotter_faults.h"
+#include "emulator/plotter_job.h"
 #include "params/machine_params.h"
 #include "settings/edition.h"
 

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "link/link_result.h"
-#include "link_test_util.h"
+#include "link/link_test_util.h"
 
 namespace pv::test {
 namespace {

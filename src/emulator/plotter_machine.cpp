@@ -1,26 +1,20 @@
-#include "link/plotter_machine.h"
+#include "emulator/plotter_machine.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "emulator/plotter_records.h"
+#include "emulator/plotter_wire.h"
 #include "geometry/point.h"
-#include "link/command_protocol.h"
-#include "link/link_exchange.h"
 
 namespace pv {
 
 namespace {
 
-std::int32_t Int32At(const std::uint8_t* b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-                                     static_cast<std::uint32_t>(b[2]) << 16 |
-                                     static_cast<std::uint32_t>(b[3]) << 24);
-}
+using W = PlotterWire;
 
-void PutInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(u >> (8 * i)));
-}
+std::int32_t Int32At(const std::uint8_t* b) { return W::Int32At(b); }
+void PutInt32(std::vector<std::uint8_t>& out, std::int32_t v) { W::PutInt32(out, v); }
 
 // Bulk data that waits for its header is bounded: a band never exceeds a few
 // megabytes, a cut segment 65534 records.
@@ -87,12 +81,12 @@ PlotterReply PlotterMachine::HandleFrame(const std::uint8_t* frame, std::size_t 
     const std::uint8_t head = frame[0];
     const std::uint8_t code = frame[2];
     if (frameLog_.size() < 4096) frameLog_.emplace_back(head, code);
-    if (head == LinkExchange::kCommandHead) {
+    if (head == W::kCommandHead) {
         Command(code, now, reply);
         reply.bytes = Status(head, code, Clock::now());
-    } else if (head == LinkExchange::kReadHead) {
+    } else if (head == W::kReadHead) {
         reply.bytes = Read(code, localIp);
-    } else if (head == LinkExchange::kWriteHead && n >= 4) {
+    } else if (head == W::kWriteHead && n >= 4) {
         Write(code, frame + 4, n - 4, now, reply);
         reply.bytes = Status(head, code, Clock::now());
     } else {
@@ -129,7 +123,7 @@ PlotterReply PlotterMachine::HandleFrame(const std::uint8_t* frame, std::size_t 
 }
 
 void PlotterMachine::Command(std::uint8_t code, Clock::time_point now, PlotterReply& reply) {
-    if (code == kCmdStatusPoll) {
+    if (code == W::kStatusPoll) {
         if (job_) ++job_->polls;
         return;
     }
@@ -139,14 +133,14 @@ void PlotterMachine::Command(std::uint8_t code, Clock::time_point now, PlotterRe
         idleCommands_.push_back(code);
     const bool printing = state_ == 3 || state_ == 4;
     switch (code) {
-        case kCmdCarriageLeft: if (state_ == 1) carriagePos_ -= 800; break;
-        case kCmdCarriageRight: if (state_ == 1) carriagePos_ += 800; break;
-        case kCmdCleanHeads: if (state_ == 1) StateFor(2, 3.0, now); break;
-        case kCmdCutPaperOff: if (state_ == 1) StateFor(8, 1.5, now); break;
-        case kCmdReset: if (!printing) StateFor(7, 2.0, now); break;
-        case kCmdPause: if (state_ == 3 && job_) state_ = 4; break;
-        case kCmdResume: if (state_ == 4) state_ = 3; break;
-        case kCmdStopJob:
+        case W::kCarriageLeft: if (state_ == 1) carriagePos_ -= 800; break;
+        case W::kCarriageRight: if (state_ == 1) carriagePos_ += 800; break;
+        case W::kCleanHeads: if (state_ == 1) StateFor(2, 3.0, now); break;
+        case W::kCutPaperOff: if (state_ == 1) StateFor(8, 1.5, now); break;
+        case W::kReset: if (!printing) StateFor(7, 2.0, now); break;
+        case W::kPause: if (state_ == 3 && job_) state_ = 4; break;
+        case W::kResume: if (state_ == 4) state_ = 3; break;
+        case W::kStopJob:
             if (printing) {
                 finishing_ = false;
                 busyUntil_ = now;
@@ -154,7 +148,7 @@ void PlotterMachine::Command(std::uint8_t code, Clock::time_point now, PlotterRe
                 state_ = 1;
             }
             break;
-        case kCmdJobComplete:
+        case W::kJobComplete:
             if (printing && job_) {
                 EndJob("complete", reply);
                 if (busyUntil_ > now) {
@@ -172,10 +166,10 @@ void PlotterMachine::Command(std::uint8_t code, Clock::time_point now, PlotterRe
 std::vector<std::uint8_t> PlotterMachine::Read(std::uint8_t code, std::uint32_t localIp) const {
     std::vector<std::uint8_t> out;
     switch (code) {
-        case kReadCarriagePos: PutInt32(out, carriagePos_); break;
-        case kReadMachineIP: PutInt32(out, static_cast<std::int32_t>(localIp)); break;
-        case kReadAdvParams: out = EncodeAdvParaBlock(params_.adv, edition_); break;
-        case kReadMachineParams: out = EncodeMachineParaTransfer(params_.machine, edition_); break;
+        case W::kCarriagePosition: PutInt32(out, carriagePos_); break;
+        case W::kAddress: PutInt32(out, static_cast<std::int32_t>(localIp)); break;
+        case W::kAdvRecord: out = AdvRecordBytes(params_.adv, edition_); break;
+        case W::kMachineRecord: out = MachineRecordBytes(params_.machine, edition_); break;
         default: out.assign(4, 0); break;
     }
     return out;
@@ -184,33 +178,28 @@ std::vector<std::uint8_t> PlotterMachine::Read(std::uint8_t code, std::uint32_t 
 void PlotterMachine::Write(std::uint8_t code, const std::uint8_t* data, std::size_t n, Clock::time_point now,
                            PlotterReply& reply) {
     switch (code) {
-        case kWriteJobStart:
+        case W::kJobStart:
             if (n == 8) StartJob(Int32At(data), Int32At(data + 4), reply);
             break;
-        case kWriteBandHeader:
+        case W::kBandHeader:
             if (n == 6 && job_) Band(data, now, reply);
             break;
-        case kWriteCutHeader:
+        case W::kCutHeader:
             if (n == 4 && job_) Cut(Int32At(data), now);
             break;
-        case kWriteMachineIP:
+        case W::kWriteAddress:
             if (n == 4) writtenIp_ = Int32At(data);
             break;
-        case kWriteAdvParams:
-            if (n == AdvParaBlockSize(edition_)) DecodeAdvParaBlock(std::span(data, n), edition_, params_.adv);
-            break;
-        case kWriteMachineParams:
-            if (n == MachineParaTransferSize(edition_))
-                DecodeMachineParaBlock(std::span(data, n), edition_, params_.machine);
-            break;
-        case kWriteFirmwarePages:
+        case W::kWriteAdvRecord: TakeAdvRecord(std::span(data, n), edition_, params_.adv); break;
+        case W::kWriteMachineRecord: TakeMachineRecord(std::span(data, n), edition_, params_.machine); break;
+        case W::kFirmwarePages:
             if (n == 4) {
                 firmware_ = PlotterFirmware{};
                 firmware_.pagesAnnounced = Int32At(data);
                 firmwareDue_ = true;
             }
             break;
-        case kWriteFirmwareEnd:
+        case W::kFirmwareEnd:
             firmwareDue_ = false;
             firmware_.ended = true;
             break;
@@ -282,7 +271,7 @@ void PlotterMachine::Cut(std::int32_t count, Clock::time_point now) {
     PlotterCutSegment seg;
     seg.order = static_cast<int>(job_->bands.size() + job_->cutSegments.size());
     seg.recordCount = count;
-    const std::size_t available = pending_.size() / kCutRecordBytes;
+    const std::size_t available = pending_.size() / W::kKnifeRecordBytes;
     const std::size_t wanted = count > 0 ? static_cast<std::size_t>(count) : 0;
     seg.complete = wanted <= available;
     const std::size_t take = std::min(wanted, available);
@@ -290,7 +279,7 @@ void PlotterMachine::Cut(std::int32_t count, Clock::time_point now) {
     double mm = 0;
     const auto& a = params_.adv;
     for (std::size_t i = 0; i < take; ++i) {
-        seg.records.push_back(UnpackCutRecord(pending_, i * kCutRecordBytes));
+        seg.records.push_back(W::KnifeRecordAt(pending_, i));
         if (i > 0) {
             const double dx = (seg.records[i].x - seg.records[i - 1].x) / std::max(a.feedPulsesPerMm / 100.0, 0.01);
             const double dy =
@@ -335,7 +324,7 @@ PlotterReply PlotterMachine::HandleBulkPacket(const std::uint8_t* data, std::siz
 
 std::size_t PlotterMachine::BulkPacketSize() const {
     std::lock_guard guard(lock_);
-    return firmwareDue_ ? LinkExchange::kFirmwarePacket : 1400;
+    return firmwareDue_ ? W::kFirmwarePacket : W::kDataPacket;
 }
 
 void PlotterMachine::ConnectionClosed() {
