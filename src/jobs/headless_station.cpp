@@ -70,10 +70,13 @@ void HeadlessStation::PrintFinished(int result) {
 void HeadlessStation::SaveSettings() {
     std::lock_guard g(ui_);
     std::string error;
-    // Saving may put the default address back into the record.
+    // Saving puts the default address in place of an address 0, in the
+    // record too; an address the link stored meanwhile is left alone.
     AppSettings settings = station_.settings.Get();
     const bool saved = pv::SaveSettings(settings, &error);
-    station_.settings.Edit([&settings](AppSettings& s) { s.MachineIP = settings.MachineIP; });
+    station_.settings.Edit([&settings](AppSettings& s) {
+        if (s.MachineIP == 0) s.MachineIP = settings.MachineIP;
+    });
     if (!saved) Log("settings not saved: " + error);
 }
 
