@@ -41,6 +41,9 @@ CMyListView::CMyListView(Station& station, QWidget* parent) : QTableWidget(paren
     setWordWrap(false);
     setTabKeyNavigation(false);
     verticalHeader()->hide();
+    // Report rows as high as one line of text, not the taller default.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSortIndicatorShown(false);
     horizontalHeader()->setHighlightSections(false);
