@@ -33,12 +33,21 @@
 
 #include "marker_fixture.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 namespace {
 
-// Bytes handed out by malloc and not yet freed.
+// Bytes handed out by malloc and not yet freed (the sanitizer's own count
+// when AddressSanitizer replaces the allocator).
 double AllocatedMb() {
+#if defined(__SANITIZE_ADDRESS__)
+    return static_cast<double>(__sanitizer_get_current_allocated_bytes()) / 1e6;
+#else
     const struct mallinfo2 m = mallinfo2();
     return static_cast<double>(m.uordblks + m.hblkhd) / 1e6;
+#endif
 }
 
 // Resident set size, after the allocator has handed freed pages back.
