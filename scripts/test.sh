@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test.
+# runs every test; then builds the suites whose code runs threads (link,
+# virtual plotter, jobs) with ThreadSanitizer and runs them again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,3 +12,9 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+tsan=${TSAN_BUILD_DIR:-build-tsan}
+cmake -S . -B "$tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPV_TSAN=ON >/dev/null
+cmake --build "$tsan" -j"$(nproc)" --target tsan_suites
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+ctest --test-dir "$tsan" --output-on-failure -j"$(nproc)"

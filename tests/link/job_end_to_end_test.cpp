@@ -36,10 +36,13 @@ Printed PrintFile(VirtualPlotter& plotter, Station& s, const COnePage& page) {
     OutputStation station;
     LinkPrintStarter starter(*s.protocol);
     Printed out;
+    const int ended = plotter.JobsEnded();
     const PrepareResult r = PreparePrint(page, s.settings.Get(), s.params.Get(), station, starter, NoPause{});
     EXPECT_EQ(r.result, kPrepareStarted);
     if (r.result != kPrepareStarted) return out;
     EXPECT_TRUE(WaitFor([&] { return starter.driver()->Returned(); }));
+    // A slow recording may outlast the driver's wait for the last answer.
+    EXPECT_TRUE(WaitFor([&] { return plotter.JobsEnded() > ended; }));
     out.result = starter.driver()->result();
     auto jobs = plotter.machine().FinishedJobs();
     if (!jobs.empty()) out.job = jobs.back();

@@ -208,7 +208,7 @@ public:
 TEST(CommandProtocol, CutSegmentOfAtMost65534RecordsIsSentOneMoreFailsBeforeSending) {
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
-    Station s(plotter->port());
+    Station s(plotter->port(), Edition::TwoHead, 5000);   // 562 packets, each acknowledged
     s.state.printThread = true;
     ASSERT_EQ(s.protocol->SendJobStart({100, 10}), kLinkOk);
     ManyRecordsJob job;
