@@ -1,19 +1,120 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QDir>
+#include <QFileInfo>
+#include <QHostInfo>
+#include <QMessageBox>
+#include <QNetworkInterface>
+#include <QScreen>
+#include <QTranslator>
+
+#include "app/language_resources.h"
+#include "app/main_frame.h"
+#include "app/pelvane_doc.h"
+#include "app/single_instance.h"
+#include "app/test_patterns.h"
+#include "app/window_host.h"
+#include "app/window_station.h"
+#include "import/embedded_fonts.h"
+#include "settings/settings_store.h"
 
 namespace pv::app {
 
+namespace {
+
+// Every IPv4 address of this computer as "(1)192.168.1.20 (2)10.0.0.5 ".
+QString LocalAddressText() {
+    QString text;
+    int n = 0;
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
+            text += QStringLiteral("(%1)%2 ").arg(++n).arg(a.toString());
+    return text;
+}
+
+QString ProgramDirFor(const ProgramOptions& options) {
+    QString dir = options.home.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(options.home).absolutePath();
+    QDir().mkpath(dir);
+    dir = QDir::cleanPath(dir);
+    return dir.endsWith('/') ? dir : dir + '/';
+}
+
+}  // namespace
+
+ProgramOptions ParseProgramOptions(const QStringList& arguments) {
+    ProgramOptions o;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == "--home" && i + 1 < arguments.size()) {
+            o.home = arguments[++i];
+        } else if (a == "--port" && i + 1 < arguments.size()) {
+            bool ok = false;
+            o.machinePort = arguments[++i].toInt(&ok);
+            if (!ok || o.machinePort <= 0 || o.machinePort > 65535) o.error = "--port needs a number from 1 to 65535";
+        } else if (a.startsWith("--")) {
+            o.error = "unknown option " + a;
+        } else if (o.taskFile.isEmpty()) {
+            o.taskFile = a;
+        } else {
+            o.error = "only one print-task file can be opened";
+        }
+    }
+    return o;
+}
+
 int RunApplication(int argc, char* argv[], Edition edition) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(edition == Edition::FourHead ? "K2P1_4P V4.6" : "K2P1_2P V4.5");
-    window.setCentralWidget(new QLabel(QString::fromUtf8(Info(edition).programName.data())));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    const QString programName = QString::fromUtf8(Info(edition).programName.data());
+    QApplication::setApplicationName(programName);
+    const ProgramOptions options = ParseProgramOptions(QApplication::arguments());
+    if (!options.error.isEmpty()) {
+        fprintf(stderr, "%s: %s\nusage: %s [--home DIR] [--port N] [TASKFILE.pvtask]\n", argv[0],
+                qPrintable(options.error), argv[0]);
+        return 2;
+    }
+    // (The socket library needs no start-up on this platform.)
+    const QString programDir = ProgramDirFor(options);
+
+    SingleInstance instance(SingleInstance::NameFor(programDir, QApplication::applicationFilePath()),
+                            "PROP_KTR_" + programName);
+    const SingleInstance::Outcome outcome = instance.Acquire();
+    if (outcome != SingleInstance::Outcome::First) {
+        // The settings are not loaded yet: this message is always Chinese.
+        if (outcome == SingleInstance::Outcome::OtherSilent)
+            QMessageBox::information(nullptr, programName,
+                                     QString::fromUtf8("程序已经在运行！若在任务栏里找不到，请双击系统托盘里的图标。"));
+        return 0;
+    }
+
+    WindowHost host;
+    WindowStation ws(edition, host);
+    AppSettings& settings = ws.station.settings;
+    InitProgramPaths(settings, programDir.toStdString());
+    LoadSettings(settings);   // the machine-parameter defaults stand until the machine's are read
+    EnsureFontFiles(settings);
+    InstallTestPatterns(programDir);
+    if (options.machinePort) ws.link.eth().SetPort(static_cast<std::uint16_t>(options.machinePort));
+
+    QTranslator translator;
+    LanguageResources::Load(translator, settings.Language, edition,
+                            LanguageResources::SearchDirs(QApplication::applicationDirPath(), programDir));
+
+    int result = 0;
+    {
+        CMainFrame frame(ws, host, LocalAddressText());
+        QObject::connect(&instance, &SingleInstance::raiseRequested, &frame, &CMainFrame::BringToFront);
+        if (!options.taskFile.isEmpty()) frame.doc().Open(options.taskFile);
+        // Without a window manager a maximised window keeps its first size:
+        // give it the screen's free area first.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+        frame.showMaximized();
+        result = app.exec();
+    }
+    ws.StopLinks();
+    std::string error;
+    if (!SaveSettings(settings, &error)) fprintf(stderr, "%s: settings not saved: %s\n", argv[0], error.c_str());
+    return result;
 }
 
 }  // namespace pv::app

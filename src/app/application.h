@@ -1,9 +1,22 @@
 #pragma once
-// The window program of either edition: start-up, the main window's run and
-// the end.  The two entry points differ only in the edition they pass.
+// The window program of either edition: start-up in its fixed order, the
+// main window's run and the end.  The two entry points differ only in the
+// edition they pass.
+#include <QString>
+#include <optional>
+
 #include "settings/edition.h"
 
 namespace pv::app {
+
+struct ProgramOptions {
+    QString home;        // --home DIR: the program directory
+    QString taskFile;    // a print-task file to open at start
+    int machinePort = 0; // --port N: the machine's TCP port (0: the edition's)
+    QString error;       // why the command line was refused
+};
+
+ProgramOptions ParseProgramOptions(const QStringList& arguments);
 
 int RunApplication(int argc, char* argv[], Edition edition);
 

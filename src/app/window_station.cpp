@@ -18,6 +18,9 @@ WindowStation::~WindowStation() {
 
 void WindowStation::StartLinks() { threads.Start(); }
 
-void WindowStation::StopLinks() { threads.Stop(); }
+void WindowStation::StopLinks() {
+    threads.Stop();
+    if (PrintDriver* d = starter.driver()) d->Stop();
+}
 
 }  // namespace pv::app

@@ -1,0 +1,86 @@
+#include "app/file_commands.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "jobs/station.h"
+#include "output/plt_writer.h"
+#include "settings/localized.h"
+#include "ui/dlg_set_plt_unit.h"
+
+namespace pv::app {
+
+QStringList FileCommands::AddFileFilters(int type) {
+    switch (type) {
+    case 0: return {"All Files(*.*) (*)", "HP-GL(*.plt) (*.plt)", "AutoCAD(*.dxf) (*.dxf)"};
+    case 1: return {"HPGL Files (*.p* *.h* *.spl)", "All Files(*.*) (*)"};
+    case 2: return {"DXF Files (*.dxf)", "All Files(*.*) (*)"};
+    default: return {"Support Files (*.p* *.h* *.spl *.dxf)", "All Files(*.*) (*)"};
+    }
+}
+
+bool FileCommands::IsDxfName(const QString& path) { return path.toUpper().endsWith(".DXF"); }
+
+QString FileCommands::PltSaveName(const QString& name) {
+    if (name.size() < 5 || !name.right(4).toUpper().endsWith(".PLT")) return name + ".plt";
+    return name;
+}
+
+QString FileCommands::TestPatternPath(int command) {
+    static const char* const kNames[] = {"10x10", "20x20", "30x30", "40x40", "50x50", "100x100"};
+    const int i = command - 800;
+    if (i < 0 || i > 5) return {};
+    return QStringLiteral("TestPlt/%1.plt").arg(QLatin1String(kNames[i]));
+}
+
+FileCommands::FileCommands(Station& station, QWidget* parent, std::function<void()> afterAdd)
+    : station_(station), parent_(parent), afterAdd_(std::move(afterAdd)) {}
+
+void FileCommands::AddFile() {
+    const QStringList filters = AddFileFilters(station_.settings.ManualAddFileType);
+    const QString path = QFileDialog::getOpenFileName(parent_, "Add File", QString(), filters.join(";;"));
+    if (path.isEmpty()) return;
+    AddPath(path);
+}
+
+bool FileCommands::AddPath(const QString& path, bool askUnit) {
+    if (!IsDxfName(path) && askUnit && station_.settings.UnitNoHintNextTime == 0) {
+        ui::CDlgSetPltUnit unit(station_.settings, parent_);
+        if (unit.exec() != QDialog::Accepted) return false;
+    }
+    // An unreadable file is reported by the station ("Open File Failed!");
+    // a file without a drawing adds nothing and says nothing.
+    if (!station_.AddFile(path.toStdString())) return false;
+    station_.jobs.SelectJob(0);
+    if (afterAdd_) afterAdd_();
+    return true;
+}
+
+void FileCommands::SaveCurrentAsPlt() {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilters({"All file(*.*) (*)", "HP-GL(*.plt) (*.plt)"});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString name = PltSaveName(dialog.selectedFiles().first());
+    COnePage* job = station_.jobs.JobAt(station_.jobs.CurrentJobIndex);
+    if (!job) return;
+    if (job->curves.empty()) station_.LoadDrawing(*job);   // a watched-folder job not shown yet
+    std::string error;
+    if (!WritePlt(*job, name.toStdString(), &error)) {
+        const int lang = station_.settings.Language;
+        QMessageBox::warning(parent_, QString(),
+                             QString::fromUtf8(Localized(lang, "文件保存失败: ", "Cannot save the file: ")) +
+                                 QString::fromStdString(error));
+    }
+}
+
+void FileCommands::OpenTestPattern(int command) {
+    const QString rel = TestPatternPath(command);
+    if (rel.isEmpty()) return;
+    station_.jobs.ClearAllJobs();
+    if (afterAdd_) afterAdd_();   // the list shows the cleared queue even when the pattern fails
+    AddPath(QString::fromStdString(station_.settings.ProgramDir) + rel);
+}
+
+}  // namespace pv::app

@@ -1,0 +1,85 @@
+// The main window's answers to the link threads' messages and its status
+// timer.  Each runs on the user-interface thread while the sending thread
+// waits, so none of them waits for a link thread.
+#include <QMessageBox>
+
+#include "app/main_frame.h"
+#include "app/window_station.h"
+#include "settings/settings_store.h"
+#include "ui/color_status_bar.h"
+#include "ui/my_dlg_bar.h"
+#include "ui/my_list_view.h"
+#include "ui/pelvane_view.h"
+
+namespace pv::app {
+
+void CMainFrame::OnTimer() {
+    Station& s = ws_.station;
+    if (inTimer_ || s.link.stopRequested.load()) return;
+    inTimer_ = true;
+    if (status_->ShowMachineState()) OnBandSent();
+    status_->ShowCarriagePosition();
+    status_->ShowMachineIP();
+    status_->ShowInk();
+    inTimer_ = false;
+}
+
+void CMainFrame::OnPrintFinished(int result) {
+    // FinishCopy releases the prepared page and the cut records, counts the
+    // copy and may start the next one.
+    ws_.station.jobs.FinishCopy(result);
+    list_->RefreshJobList();
+    view_->update();
+}
+
+void CMainFrame::OnBandSent() {
+    if (ws_.station.link.status.state.load() == kStateWorking) view_->ShowPrintingBand();
+}
+
+void CMainFrame::OnRefresh() {
+    if (inRefresh_) return;
+    inRefresh_ = true;
+    ws_.station.jobs.StartNextJob();
+    inRefresh_ = false;
+}
+
+void CMainFrame::OnSaveSettings() {
+    std::string error;
+    if (!SaveSettings(ws_.station.settings, &error))
+        OnMessage((ws_.station.settings.Language == 0 ? "设置文件未保存: " : "Settings not saved: ") + error);
+}
+
+void CMainFrame::OnScanManualDirectory() {
+    Station& s = ws_.station;
+    if (ws_.scanner.ScanDirectory(s.settings.ManDir, s.settings.PrtFileExtension, s.jobs.ManDirJobs))
+        list_->RefreshJobList();
+}
+
+void CMainFrame::OnScanAutoDirectory() {
+    Station& s = ws_.station;
+    if (ws_.scanner.ScanDirectory(s.settings.AutoDir, s.settings.PrtFileExtension, s.jobs.AutoDirJobs))
+        list_->RefreshJobList();
+}
+
+void CMainFrame::OnRemoveFinishedJobs() {
+    if (ws_.station.jobs.DeleteFinishedJobs()) {
+        list_->RefreshJobList();
+        view_->update();
+    }
+}
+
+void CMainFrame::OnRedrawList() {
+    list_->RefreshJobList();
+    view_->update();
+}
+
+void CMainFrame::OnAutoStartOff() {
+    ws_.station.settings.AutoStart = 0;
+    bar_->SetAutoStartChecked(false);
+}
+
+void CMainFrame::OnMessage(const std::string& text) {
+    QMessageBox::information(this, QString(), QString::fromStdString(text));
+}
+
+}  // namespace pv::app
