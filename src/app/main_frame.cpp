@@ -298,9 +298,12 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    // Dropped files are added as by the Add button, one after the other.
     const QList<QUrl> urls = event->mimeData()->urls();
     event->acceptProposedAction();
+    AddDroppedFiles(urls);
+}
+
+void CMainFrame::AddDroppedFiles(const QList<QUrl>& urls) {
     for (const QUrl& url : urls)
         if (url.isLocalFile()) files_->AddPath(url.toLocalFile());
 }

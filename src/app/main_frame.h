@@ -12,6 +12,7 @@
 #include "app/window_host.h"
 
 class QSplitter;
+class QUrl;
 class QSystemTrayIcon;
 
 namespace pv::ui {
@@ -38,6 +39,9 @@ public:
 
     // Every command of the menu, the bar, the list and the shortcuts.
     void OnCommand(int id);
+    // Files dropped onto the window from a file manager: added one after the
+    // other as by the Add button.
+    void AddDroppedFiles(const QList<QUrl>& urls);
     // A second start of the program asked for this window.
     void BringToFront();
     // The document's title in the window: the edition's product title.

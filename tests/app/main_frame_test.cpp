@@ -1,0 +1,174 @@
+// The main window on its station: command routing to the window's handlers,
+// the link messages, files dropped onto it, a damaged task file, and closing
+// while a link thread waits in a message to it.
+#include <QMimeData>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+#include "app/main_frame.h"
+#include "app/main_menu.h"
+#include "app/pelvane_doc.h"
+#include "app/window_host.h"
+#include "app/window_station.h"
+#include "modal_util.h"
+#include "settings/settings_store.h"
+#include "ui/command_ids.h"
+#include "ui/my_dlg_bar.h"
+
+using namespace pv;
+using namespace pv::app;
+using namespace pv::ui;
+
+namespace {
+
+// A window on an offline station whose program directory is a scratch folder.
+struct Window {
+    explicit Window(Edition edition = Edition::TwoHead) : ws(edition, host) {
+        InitProgramPaths(ws.station.settings, home.path().toStdString());
+        LoadSettings(ws.station.settings);
+        frame = std::make_unique<CMainFrame>(ws, host, "(1)10.0.0.5 ");
+        frame->SetCloseGrace(50);
+        frame->resize(1000, 700);
+    }
+    QTemporaryDir home;
+    WindowHost host;
+    WindowStation ws;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void transportCommandsSwitchAndReadParametersAgain() {
+        Window w;
+        w.frame->OnCommand(kCmdEthernet);
+        QCOMPARE(w.ws.station.settings.ConnectViaEth, 1);
+        QVERIFY(!w.ws.station.link.status.online.load());
+        QVERIFY(w.frame->menu()->Action(kCmdEthernet)->isChecked());
+        QVERIFY(!w.frame->menu()->Action(kCmdUsb)->isChecked());
+        w.frame->OnCommand(kCmdUsb);
+        QCOMPARE(w.ws.station.settings.ConnectViaEth, 0);
+        QVERIFY(w.frame->menu()->Action(kCmdUsb)->isChecked());
+    }
+
+    void fourHeadMenuCarriesItsOwnIds() {
+        Window w(Edition::FourHead);
+        for (int id : {kCmdPltUnit4, kCmdUsb4, kCmdEthernet4, kCmdFirmware4})
+            QVERIFY2(w.frame->menu()->Action(id), qPrintable(QString::number(id)));
+        for (int id : {kCmdTestPattern10, kCmdInkStatistics, kCmdUsb, kCmdLangPolish})
+            QVERIFY2(!w.frame->menu()->Action(id), qPrintable(QString::number(id)));
+        w.frame->OnCommand(kCmdEthernet4);
+        QCOMPARE(w.ws.station.settings.ConnectViaEth, 1);
+    }
+
+    void choosingTheCurrentLanguageDoesNothing() {
+        Window w;
+        w.frame->show();
+        w.frame->OnCommand(kCmdLangChinese);
+        QVERIFY(w.frame->isVisible());
+        QVERIFY(w.frame->menu()->Action(kCmdLangChinese)->isChecked());
+    }
+
+    void anotherLanguageIsStoredAnnouncedAndCloses() {
+        Window w;
+        w.frame->show();
+        QString text;
+        test::AnswerNextModal(true, &text);
+        w.frame->OnCommand(kCmdLangUkrainian);
+        QCOMPARE(w.ws.station.settings.Language, 3);
+        QCOMPARE(text, QString("You Changed the language settings,please restart the Application"));
+        QTRY_VERIFY(!w.frame->isVisible());
+    }
+
+    void titleFollowsEditionAndLanguage() {
+        Window two;
+        QCOMPARE(two.frame->windowTitle(), QString::fromUtf8("喷切一体机输出中心V4.5"));
+        Window four(Edition::FourHead);
+        four.ws.station.settings.Language = 1;
+        four.frame->UpdateTitle();
+        QCOMPARE(four.frame->windowTitle(), QString("K2P1_4P V4.6"));
+    }
+
+    void automaticStartOffClearsTheBox() {
+        Window w;
+        w.ws.station.settings.AutoStart = 1;
+        w.host.AutoStartOff();   // the message, as a link thread sends it
+        QCOMPARE(w.ws.station.settings.AutoStart, 0);
+        auto* box = qobject_cast<QToolButton*>(w.frame->bar()->ControlWidget(kCtlAutoStart));
+        QVERIFY(!box->isChecked());
+    }
+
+    void droppedFilesAreAddedAsJobs() {
+        Window w;
+        QTemporaryDir other;
+        const QString junk = other.filePath("junk.plt");
+        std::ofstream(junk.toStdString()) << "this is no drawing";
+        QString text;
+        test::AnswerNextModal(true, &text);
+        w.frame->AddDroppedFiles({QUrl::fromLocalFile(PV_SOURCE_DIR "/resources/TestPlt/20x20.plt"),
+                                  QUrl("https://example.invalid/a.plt"), QUrl::fromLocalFile(junk),
+                                  QUrl::fromLocalFile(PV_SOURCE_DIR "/resources/TestPlt/30x30.plt")});
+        QCOMPARE(w.ws.station.jobs.Count(), 2);
+    }
+
+    void damagedTaskFileKeepsTheQueue() {
+        Window w;
+        QVERIFY(w.ws.station.AddFile(PV_SOURCE_DIR "/resources/TestPlt/10x10.plt"));
+        const QString junk = w.home.filePath("junk.pvtask");
+        std::ofstream(junk.toStdString()) << "\x01\x00\xff\xff\x01\x00\x03\x00XYZ";
+        QString text;
+        test::AnswerNextModal(true, &text);
+        QVERIFY(!w.frame->doc().Open(junk));
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(w.ws.station.jobs.Count(), 1);
+        text.clear();
+        test::AnswerNextModal(true, &text);
+        QVERIFY(!w.frame->doc().Open(w.home.filePath("missing.pvtask")));
+        QCOMPARE(text, QString::fromUtf8("打开文档失败。"));
+    }
+
+    void taskFileRoundTripsTheQueue() {
+        Window w;
+        QVERIFY(w.ws.station.AddFile(PV_SOURCE_DIR "/resources/TestPlt/10x10.plt"));
+        QVERIFY(w.ws.station.AddFile(PV_SOURCE_DIR "/resources/TestPlt/50x50.plt"));
+        const QString path = w.home.filePath("queue.pvtask");
+        QVERIFY(w.frame->doc().Save(path));
+        w.ws.station.jobs.ClearAllJobs();
+        QVERIFY(w.frame->doc().Open(path));
+        QCOMPARE(w.ws.station.jobs.Count(), 2);
+    }
+
+    void closingDoesNotDeadlockOnAWaitingLinkThread() {
+        Window w;
+        w.frame->show();
+        // Stands for a link thread: it keeps sending messages, so one of them
+        // is waiting on the window when the window closes and joins threads.
+        std::atomic<bool> run{true};
+        std::atomic<int> sent{0};
+        std::thread sender([&] {
+            while (run.load()) {
+                w.host.RedrawList();
+                ++sent;
+            }
+        });
+        QTRY_VERIFY(sent.load() > 3);
+        QVERIFY(w.frame->close());
+        QVERIFY(w.ws.station.link.stopRequested.load());
+        // After the close every message returns at once.
+        const int before = sent.load();
+        QTRY_VERIFY(sent.load() > before + 100);
+        run.store(false);
+        sender.join();
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
