@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds the programs and runs the main job on built-in defaults: a virtual
-# plotter stands in for the machine, the bundled sample pattern is read,
-# prepared and printed through it, and the plotter's record of what it was
-# told to ink and cut is left for you to look at.
+# Builds the programs and starts the window program on built-in defaults: a
+# virtual plotter on 127.0.0.1 at the machine's port stands in for the
+# machine, and a demo program directory points the window at it over
+# Ethernet, with the sample patterns beside it (samples/).  Add a sample,
+# press Start and watch the progress; what the plotter was told to ink and
+# cut is recorded under the demo directory.  Without a display it prints the
+# sample through the same plotter from the command line and takes a picture
+# of the window under Xvfb instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,33 +14,43 @@ build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPV_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)"
 cli="$build/src/cli/pelvane-cli"
+window="$build/src/app/Pelvane"
 home="$build/demo-home"
 record="$home/plotter-record"
-rm -rf "$record"
-mkdir -p "$home"
 sample=resources/samples/shirt.plt
+bash scripts/demo-home.sh "$cli" "$home"
+rm -rf "$record"
 
-"$cli" --home "$home" render "$sample" -o "$home/shirt-preview.png"
-
-# The virtual plotter listens on a free loopback port and ends after one job.
+port=5388
 log="$home/plotter.log"
-"$cli" --home "$home" emulate --port 0 --record "$record" --jobs 1 > "$log" 2>&1 &
+"$cli" --home "$home" emulate --port "$port" --record "$record" > "$log" 2>&1 &
 plotter=$!
 trap 'kill "$plotter" 2>/dev/null || true' EXIT
-address=""
 for _ in $(seq 1 100); do
-  address=$(grep -o 'listening on [0-9.]*:[0-9]*' "$log" | awk '{print $3}' || true)
-  [ -n "$address" ] && break
+  grep -q 'listening on' "$log" && break
+  kill -0 "$plotter" 2>/dev/null || break
   sleep 0.1
 done
-[ -n "$address" ] || { echo "the virtual plotter did not start:"; cat "$log"; exit 1; }
+grep -q 'listening on' "$log" || { echo "the virtual plotter did not start on port $port:"; cat "$log"; exit 1; }
+echo "Virtual plotter: $(grep -o 'listening on .*' "$log")"
 
-"$cli" --home "$home" print "$sample" --machine "$address"
-wait "$plotter" || true
-trap - EXIT
-
-echo
-echo "Preview of the pattern:        $home/shirt-preview.png"
-echo "What the plotter inked:        $(ls "$record"/job-*/ink.png)"
-echo "What it cut (knife records):   $(ls "$record"/job-*/cuts.json)"
-echo "Start the window program with: $build/src/app/Pelvane"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Starting the window program on $home (samples in $home/samples)"
+  "$window" --home "$home"
+else
+  echo "No display: printing the sample from the command line, then a picture of the window under Xvfb."
+  "$cli" --home "$home" render "$sample" -o "$home/shirt-preview.png"
+  "$cli" --home "$home" print "$sample" --machine "127.0.0.1:$port"
+  mkdir -p "$home/DirAuto"
+  cp "$sample" "$home/DirAuto/"   # the window prints it from the automatic folder
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    "$1" --home "$2" & pid=$!
+    sleep 12
+    scripts/window-screenshot.sh "$2/window.png"
+    kill "$pid"; wait "$pid" 2>/dev/null || true' _ "$window" "$home"
+  echo
+  echo "Preview of the pattern:        $home/shirt-preview.png"
+  echo "What the plotter inked:        $(ls "$record"/job-*/ink.png | head -1)"
+  echo "What it cut (knife records):   $(ls "$record"/job-*/cuts.json | head -1)"
+  echo "The window printing it:        $home/window.png"
+fi
