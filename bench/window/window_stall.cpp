@@ -1,0 +1,87 @@
+// How long the window's event loop ever stalls while it prints the 2 m × 3 m
+// garment marker on the virtual plotter.  A 10 ms timer records how late each
+// of its ticks comes; the preparation of the print (which runs on the
+// window's thread by design) is timed on its own and left out of the stall.
+// Prints the figures; the target is under 100 ms outside the preparation.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/main_frame.h"
+#include "app/window_host.h"
+#include "app/window_station.h"
+#include "link/virtual_plotter.h"
+#include "settings/settings_store.h"
+#include "ui/command_ids.h"
+
+#include "../marker_fixture.h"
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    pv::VirtualPlotterOptions options;
+    options.port = 0;
+    pv::VirtualPlotter plotter(options);
+    if (!plotter.Start()) {
+        std::fprintf(stderr, "no loopback port: %s\n", plotter.error().c_str());
+        return 1;
+    }
+    QTemporaryDir home;
+    pv::app::WindowHost host;
+    pv::app::WindowStation ws(pv::Edition::TwoHead, host);
+    pv::Station& s = ws.station;
+    pv::InitProgramPaths(s.settings, home.path().toStdString());
+    pv::LoadSettings(s.settings);
+    s.settings.ConnectViaEth = 1;
+    s.settings.MachineIP = 0x0100007F;   // 127.0.0.1
+    s.settings.AutoStart = 0;
+    ws.link.eth().SetPort(plotter.port());
+    pv::app::CMainFrame frame(ws, host, QString());
+    frame.resize(1280, 800);
+    frame.show();
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = -1, worst = 0, worstAt = 0, prepareMs = -1, startedAt = -1, endedAt = -1;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        if (last >= 0 && now - last - 10 > worst) {
+            worst = now - last - 10;
+            worstAt = now;
+        }
+        last = now;
+        if (startedAt < 0 && s.link.status.state.load() == pv::kStateReady) {
+            s.jobs.AddOpenedJob(std::make_unique<pv::COnePage>(pv::bench::GarmentMarker()));
+            s.jobs.CurrentJobIndex = 0;
+            const qint64 t0 = clock.elapsed();
+            frame.OnCommand(pv::ui::kCmdStart);
+            startedAt = clock.elapsed();
+            prepareMs = startedAt - t0;
+            last = startedAt;   // the preparation is measured on its own
+            worst = 0;
+        }
+        const pv::COnePage* job = s.jobs.JobAt(0);
+        if (startedAt >= 0 && job && job->jobState == pv::kJobFinished) {
+            endedAt = now;
+            app.quit();
+        }
+        if (now > 600'000) app.quit();
+    });
+    probe.start();
+    app.exec();
+    frame.close();
+    if (endedAt < 0) {
+        std::printf("the print did not finish (started: %s)\n", startedAt >= 0 ? "yes" : "no");
+        return 1;
+    }
+    std::printf("preparation on the window's thread: %lld ms\n", static_cast<long long>(prepareMs));
+    std::printf("print on the virtual plotter:       %lld ms\n", static_cast<long long>(endedAt - startedAt));
+    std::printf("longest event-loop stall otherwise: %lld ms (at %lld ms)\n", static_cast<long long>(worst),
+                static_cast<long long>(worstAt - startedAt));
+    return 0;
+}
