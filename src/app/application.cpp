@@ -96,7 +96,7 @@ int RunApplication(int argc, char* argv[], Edition edition) {
     InstallTestPatterns(programDir);
     if (options.machinePort) ws.link.eth().SetPort(static_cast<std::uint16_t>(options.machinePort));
 
-    QTranslator translator;
+    LanguageTranslator translator;
     LanguageResources::Load(translator, settings.Language, edition,
                             LanguageResources::SearchDirs(QApplication::applicationDirPath(), programDir));
 

@@ -4,8 +4,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTranslator>
+#include <cstring>
 
 namespace pv::app {
+
+QString LanguageTranslator::translate(const char* context, const char* sourceText, const char* disambiguation,
+                                      int n) const {
+    QString text = QTranslator::translate(context, sourceText, disambiguation, n);
+    if (!text.isEmpty() || !context) return text;
+    const char* bare = std::strrchr(context, ':');
+    return bare ? QTranslator::translate(bare + 1, sourceText, disambiguation, n) : text;
+}
 
 QString LanguageResources::FileName(int language, Edition edition) {
     static const char* const kTwoHead[] = {"DLL_EN", "DLL_Turkey", "Dll_Ukraine", "DLL_Russian", "DLL_Vietnamese",
@@ -24,7 +33,7 @@ QStringList LanguageResources::SearchDirs(const QString& executableDir, const QS
     return dirs;
 }
 
-bool LanguageResources::Load(QTranslator& translator, int language, Edition edition, const QStringList& dirs) {
+bool LanguageResources::Load(LanguageTranslator& translator, int language, Edition edition, const QStringList& dirs) {
     const QString name = FileName(language, edition);
     if (name.isEmpty()) return false;
     for (const QString& dir : dirs) {

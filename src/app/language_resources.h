@@ -8,9 +8,18 @@
 
 #include "settings/edition.h"
 
-class QTranslator;
+#include <QTranslator>
 
 namespace pv::app {
+
+// Looks a text up under its class's context and, when the class sits in a
+// namespace ("pv::ui::CDlgPara"), also under the bare class name, which is
+// how the translation sources name it.
+class LanguageTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr,
+                      int n = -1) const override;
+};
 
 class LanguageResources {
 public:
@@ -22,7 +31,7 @@ public:
     static QStringList SearchDirs(const QString& executableDir, const QString& programDir);
     // Loads and installs the language's translations; false when the
     // built-in texts stay.
-    static bool Load(QTranslator& translator, int language, Edition edition, const QStringList& dirs);
+    static bool Load(LanguageTranslator& translator, int language, Edition edition, const QStringList& dirs);
 };
 
 }  // namespace pv::app

@@ -11,29 +11,28 @@ namespace pv::app {
 
 using namespace pv::ui;
 
-#define TR(s) QT_TRANSLATE_NOOP("MainMenu", s)
 
 namespace {
 
 std::vector<MenuDef> TwoHeadMenu() {
     return {
-        {TR("文件(&F)"), {{kCmdSavePlt, TR("保存"), "", false}, {0, "", "", false}, {kCmdExit, TR("退出"), "", false}}},
-        {TR("调机文件(&T)"),
+        {QT_TRANSLATE_NOOP("MainMenu", "文件(&F)"), {{kCmdSavePlt, QT_TRANSLATE_NOOP("MainMenu", "保存"), "", false}, {0, "", "", false}, {kCmdExit, QT_TRANSLATE_NOOP("MainMenu", "退出"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "调机文件(&T)"),
          {{800, "10x10.plt", "", false},
           {801, "20x20.plt", "", false},
           {802, "30x30.plt", "", false},
           {803, "40x40.plt", "", false},
           {804, "50x50.plt", "", false},
           {805, "100x100.plt", "", false}}},
-        {TR("编辑(&E)"), {{kCmdUndo, TR("撤销"), "Ctrl+Z", false}, {kCmdRedo, TR("重做"), "Ctrl+Y", false}}},
-        {TR("设置(&S)"),
-         {{kCmdParameters, TR("参数"), "", false},
-          {kCmdPltUnit, TR("绘图单位"), "", false},
-          {kCmdInkStatistics, TR("墨量统计"), "", false}}},
-        {TR("视图(&V)"),
-         {{kCmdFit, TR("适合屏幕"), "", false}, {kCmdToggleBar, TR("工具栏"), "", true}, {kCmdHide, TR("隐藏"), "", false}}},
-        {TR("通讯端口(&C)"), {{kCmdEthernet, TR("网口"), "", true}, {kCmdUsb, "USB", "", true}}},
-        {TR("语言(&L)"),
+        {QT_TRANSLATE_NOOP("MainMenu", "编辑(&E)"), {{kCmdUndo, QT_TRANSLATE_NOOP("MainMenu", "撤销"), "Ctrl+Z", false}, {kCmdRedo, QT_TRANSLATE_NOOP("MainMenu", "重做"), "Ctrl+Y", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "设置(&S)"),
+         {{kCmdParameters, QT_TRANSLATE_NOOP("MainMenu", "参数"), "", false},
+          {kCmdPltUnit, QT_TRANSLATE_NOOP("MainMenu", "绘图单位"), "", false},
+          {kCmdInkStatistics, QT_TRANSLATE_NOOP("MainMenu", "墨量统计"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "视图(&V)"),
+         {{kCmdFit, QT_TRANSLATE_NOOP("MainMenu", "适合屏幕"), "", false}, {kCmdToggleBar, QT_TRANSLATE_NOOP("MainMenu", "工具栏"), "", true}, {kCmdHide, QT_TRANSLATE_NOOP("MainMenu", "隐藏"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "通讯端口(&C)"), {{kCmdEthernet, QT_TRANSLATE_NOOP("MainMenu", "网口"), "", true}, {kCmdUsb, "USB", "", true}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "语言(&L)"),
          {{kCmdLangChinese, "简体中文", "", true},
           {kCmdLangEnglish, "English", "", true},
           {kCmdLangPolish, "波兰语Polski", "", true},
@@ -41,7 +40,7 @@ std::vector<MenuDef> TwoHeadMenu() {
           {kCmdLangTurkish, "土耳其语Türkçe", "", true},
           {kCmdLangUkrainian, "乌克兰语Українська", "", true},
           {kCmdLangVietnamese, "越南语Tiếng Việt", "", true}}},
-        {TR("帮助(&H)"), {{kCmdAbout, TR("关于(&A)..."), "", false}, {kCmdFirmware, TR("固件更新(&U)"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "帮助(&H)"), {{kCmdAbout, QT_TRANSLATE_NOOP("MainMenu", "关于(&A)..."), "", false}, {kCmdFirmware, QT_TRANSLATE_NOOP("MainMenu", "固件更新(&U)"), "", false}}},
     };
 }
 
@@ -49,17 +48,17 @@ std::vector<MenuDef> TwoHeadMenu() {
 // transport, unit and firmware items other ids, and offers three languages.
 std::vector<MenuDef> FourHeadMenu() {
     return {
-        {TR("文件(&F)"), {{kCmdSavePlt, TR("保存"), "", false}, {0, "", "", false}, {kCmdExit, TR("退出"), "", false}}},
-        {TR("编辑(&E)"), {{kCmdUndo, TR("撤销"), "Ctrl+Z", false}, {kCmdRedo, TR("重做"), "Ctrl+Y", false}}},
-        {TR("设置(&S)"), {{kCmdParameters, TR("参数"), "", false}, {kCmdPltUnit4, TR("绘图单位"), "", false}}},
-        {TR("视图(&V)"),
-         {{kCmdFit, TR("适合屏幕"), "", false}, {kCmdToggleBar, TR("工具栏"), "", true}, {kCmdHide, TR("隐藏"), "", false}}},
-        {TR("通讯端口(&C)"), {{kCmdEthernet4, TR("网口"), "", true}, {kCmdUsb4, "USB", "", true}}},
-        {TR("语言(&L)"),
+        {QT_TRANSLATE_NOOP("MainMenu", "文件(&F)"), {{kCmdSavePlt, QT_TRANSLATE_NOOP("MainMenu", "保存"), "", false}, {0, "", "", false}, {kCmdExit, QT_TRANSLATE_NOOP("MainMenu", "退出"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "编辑(&E)"), {{kCmdUndo, QT_TRANSLATE_NOOP("MainMenu", "撤销"), "Ctrl+Z", false}, {kCmdRedo, QT_TRANSLATE_NOOP("MainMenu", "重做"), "Ctrl+Y", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "设置(&S)"), {{kCmdParameters, QT_TRANSLATE_NOOP("MainMenu", "参数"), "", false}, {kCmdPltUnit4, QT_TRANSLATE_NOOP("MainMenu", "绘图单位"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "视图(&V)"),
+         {{kCmdFit, QT_TRANSLATE_NOOP("MainMenu", "适合屏幕"), "", false}, {kCmdToggleBar, QT_TRANSLATE_NOOP("MainMenu", "工具栏"), "", true}, {kCmdHide, QT_TRANSLATE_NOOP("MainMenu", "隐藏"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "通讯端口(&C)"), {{kCmdEthernet4, QT_TRANSLATE_NOOP("MainMenu", "网口"), "", true}, {kCmdUsb4, "USB", "", true}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "语言(&L)"),
          {{kCmdLangChinese, "简体中文", "", true},
           {kCmdLangEnglish, "English", "", true},
           {kCmdLangTurkish, "土耳其语Türkçe", "", true}}},
-        {TR("帮助(&H)"), {{kCmdAbout, TR("关于(&A)..."), "", false}, {kCmdFirmware4, TR("固件更新(&U)"), "", false}}},
+        {QT_TRANSLATE_NOOP("MainMenu", "帮助(&H)"), {{kCmdAbout, QT_TRANSLATE_NOOP("MainMenu", "关于(&A)..."), "", false}, {kCmdFirmware4, QT_TRANSLATE_NOOP("MainMenu", "固件更新(&U)"), "", false}}},
     };
 }
 

@@ -35,33 +35,32 @@ enum : int {
     kCodeReset = 15,
 };
 
-#define TR(s) QT_TRANSLATE_NOOP("CMyDlgBar", s)
 
 // Shared by both bars: files, print control, jogs, test and cut-off, dialogs.
 const std::vector<CMyDlgBar::Control> kFileControls = {
-    {kCmdAddFile, TR("添加"), "添加plt", "Add plt", "add", K::Button},
-    {kCmdSavePlt, TR("保存"), "保存plt", "Save plt", "save", K::Button},
-    {kCmdDeleteJobs, TR("删除"), "删除", "Del", "delete", K::Button},
+    {kCmdAddFile, QT_TRANSLATE_NOOP("CMyDlgBar", "添加"), "添加plt", "Add plt", "add", K::Button},
+    {kCmdSavePlt, QT_TRANSLATE_NOOP("CMyDlgBar", "保存"), "保存plt", "Save plt", "save", K::Button},
+    {kCmdDeleteJobs, QT_TRANSLATE_NOOP("CMyDlgBar", "删除"), "删除", "Del", "delete", K::Button},
 };
 const std::vector<CMyDlgBar::Control> kQueueControls = {
-    {kCmdQueueIn, TR("加入排队"), "", "", "queue_in", K::Button},
-    {kCmdQueueOut, TR("移出排队"), "", "", "queue_out", K::Button},
-    {kCmdQueueAllOut, TR("全部移出"), "", "", "queue_all_out", K::Button},
+    {kCmdQueueIn, QT_TRANSLATE_NOOP("CMyDlgBar", "加入排队"), "", "", "queue_in", K::Button},
+    {kCmdQueueOut, QT_TRANSLATE_NOOP("CMyDlgBar", "移出排队"), "", "", "queue_out", K::Button},
+    {kCmdQueueAllOut, QT_TRANSLATE_NOOP("CMyDlgBar", "全部移出"), "", "", "queue_all_out", K::Button},
 };
 const std::vector<CMyDlgBar::Control> kMachineControls = {
-    {kCmdStart, TR("开始"), "开始", "Start", "start", K::Button},
-    {kCmdPause, TR("暂停"), "暂停", "Pause", "pause", K::Button},
-    {kCmdStop, TR("停止"), "停止", "Stop", "stop", K::Button},
-    {kCmdReset, TR("复位"), "", "", "reset", K::Button},
-    {kCmdLeft, TR("左走"), "", "", "left", K::Button},
-    {kCmdRight, TR("右走"), "", "", "right", K::Button},
-    {kCmdFeed, TR("进纸"), "", "", "feed", K::Button},
-    {kCmdFeedBack, TR("退纸"), "", "", "back", K::Button},
-    {kCmdTest, TR("测试"), "", "", "test", K::Button},
-    {kCmdCutOff, TR("裁断"), "", "", "cutoff", K::Button},
-    {kCmdOffset, TR("偏移"), "偏移", "Offset", "offset", K::Button},
-    {kCmdParameters, TR("参数"), "参数", "Settings", "params", K::Button},
-    {kCmdNetwork, TR("IP"), "IP", "IP", "ip", K::Button},
+    {kCmdStart, QT_TRANSLATE_NOOP("CMyDlgBar", "开始"), "开始", "Start", "start", K::Button},
+    {kCmdPause, QT_TRANSLATE_NOOP("CMyDlgBar", "暂停"), "暂停", "Pause", "pause", K::Button},
+    {kCmdStop, QT_TRANSLATE_NOOP("CMyDlgBar", "停止"), "停止", "Stop", "stop", K::Button},
+    {kCmdReset, QT_TRANSLATE_NOOP("CMyDlgBar", "复位"), "", "", "reset", K::Button},
+    {kCmdLeft, QT_TRANSLATE_NOOP("CMyDlgBar", "左走"), "", "", "left", K::Button},
+    {kCmdRight, QT_TRANSLATE_NOOP("CMyDlgBar", "右走"), "", "", "right", K::Button},
+    {kCmdFeed, QT_TRANSLATE_NOOP("CMyDlgBar", "进纸"), "", "", "feed", K::Button},
+    {kCmdFeedBack, QT_TRANSLATE_NOOP("CMyDlgBar", "退纸"), "", "", "back", K::Button},
+    {kCmdTest, QT_TRANSLATE_NOOP("CMyDlgBar", "测试"), "", "", "test", K::Button},
+    {kCmdCutOff, QT_TRANSLATE_NOOP("CMyDlgBar", "裁断"), "", "", "cutoff", K::Button},
+    {kCmdOffset, QT_TRANSLATE_NOOP("CMyDlgBar", "偏移"), "偏移", "Offset", "offset", K::Button},
+    {kCmdParameters, QT_TRANSLATE_NOOP("CMyDlgBar", "参数"), "参数", "Settings", "params", K::Button},
+    {kCmdNetwork, QT_TRANSLATE_NOOP("CMyDlgBar", "IP"), "IP", "IP", "ip", K::Button},
 };
 const std::vector<CMyDlgBar::Control> kToolControls = {
     {kCmdFitButton, "", "适合", "Fit", "fit", K::Button},
@@ -75,9 +74,9 @@ const std::vector<CMyDlgBar::Control> kToolControls = {
 std::vector<CMyDlgBar::Control> TwoHeadBar() {
     std::vector<CMyDlgBar::Control> c = kFileControls;
     c.insert(c.end(), kMachineControls.begin(), kMachineControls.end());
-    c.push_back({kCtlKnife, TR("落刀"), "", "", "", K::Check});
-    c.push_back({kCtlFan, TR("风扇"), "", "", "", K::Check});
-    c.push_back({kCtlAutoStart, TR("自动"), "", "", "auto", K::AutoCheck});
+    c.push_back({kCtlKnife, QT_TRANSLATE_NOOP("CMyDlgBar", "落刀"), "", "", "", K::Check});
+    c.push_back({kCtlFan, QT_TRANSLATE_NOOP("CMyDlgBar", "风扇"), "", "", "", K::Check});
+    c.push_back({kCtlAutoStart, QT_TRANSLATE_NOOP("CMyDlgBar", "自动"), "", "", "auto", K::AutoCheck});
     c.insert(c.end(), kToolControls.begin(), kToolControls.end());
     c.push_back({161, "", "", "", "logo", K::Picture});
     return c;
@@ -87,11 +86,11 @@ std::vector<CMyDlgBar::Control> FourHeadBar() {
     std::vector<CMyDlgBar::Control> c = kFileControls;
     c.insert(c.end(), kQueueControls.begin(), kQueueControls.end());
     c.insert(c.end(), kMachineControls.begin(), kMachineControls.end());
-    c.push_back({kCtlKnife4, TR("落刀"), "", "", "", K::Check});
-    c.push_back({kCtlFan4, TR("风扇"), "", "", "", K::Check});
-    c.push_back({kCtlAutoStart4, TR("自动"), "", "", "auto", K::AutoCheck});
-    c.push_back({kCmdLanguageStep, TR("语言"), "", "", "language", K::Button});
-    c.push_back({0, TR("语言设置改变，重启生效"), "", "", "", K::Note});
+    c.push_back({kCtlKnife4, QT_TRANSLATE_NOOP("CMyDlgBar", "落刀"), "", "", "", K::Check});
+    c.push_back({kCtlFan4, QT_TRANSLATE_NOOP("CMyDlgBar", "风扇"), "", "", "", K::Check});
+    c.push_back({kCtlAutoStart4, QT_TRANSLATE_NOOP("CMyDlgBar", "自动"), "", "", "auto", K::AutoCheck});
+    c.push_back({kCmdLanguageStep, QT_TRANSLATE_NOOP("CMyDlgBar", "语言"), "", "", "language", K::Button});
+    c.push_back({0, QT_TRANSLATE_NOOP("CMyDlgBar", "语言设置改变，重启生效"), "", "", "", K::Note});
     return c;
 }
 
