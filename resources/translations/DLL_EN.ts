@@ -5,232 +5,232 @@
     <name>CAboutDlg</name>
     <message>
         <source>关于</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>产品:</source>
-        <translation type="unfinished"></translation>
+        <translation>Product:</translation>
     </message>
     <message>
         <source> 喷墨切割一体机输出中心</source>
-        <translation type="unfinished"></translation>
+        <translation> inkjet and cutting plotter output centre</translation>
     </message>
     <message>
         <source>公司:</source>
-        <translation type="unfinished"></translation>
+        <translation>Company:</translation>
     </message>
     <message>
         <source>绘图仪输出中心开发组</source>
-        <translation type="unfinished"></translation>
+        <translation>Plotter output centre team</translation>
     </message>
     <message>
         <source>网址:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>联系:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact:</translation>
     </message>
     <message>
         <source>发布日期:</source>
-        <translation type="unfinished"></translation>
+        <translation>Released:</translation>
     </message>
 </context>
 <context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>加入排队</source>
-        <translation type="unfinished"></translation>
+        <translation>Queue in</translation>
     </message>
     <message>
         <source>移出排队</source>
-        <translation type="unfinished"></translation>
+        <translation>Queue out</translation>
     </message>
     <message>
         <source>全部移出</source>
-        <translation type="unfinished"></translation>
+        <translation>All out</translation>
     </message>
     <message>
         <source>开始</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>暂停</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>停止</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>复位</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>左走</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>右走</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>进纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed</translation>
     </message>
     <message>
         <source>退纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>测试</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>裁断</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut off</translation>
     </message>
     <message>
         <source>偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>落刀</source>
-        <translation type="unfinished"></translation>
+        <translation>Knife</translation>
     </message>
     <message>
         <source>风扇</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan</translation>
     </message>
     <message>
         <source>自动</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation type="unfinished"></translation>
+        <translation>Language changes take effect at the next start</translation>
     </message>
 </context>
 <context>
     <name>CPelvaneDoc</name>
     <message>
         <source>立式切割机打印任务(*.pvtask)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical cutter print task(*.pvtask)</translation>
     </message>
     <message>
         <source>恢复打印任务</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore print task</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>调机文件(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test plots</translation>
     </message>
     <message>
         <source>编辑(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>撤销</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>重做</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>设置(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Settings</translation>
     </message>
     <message>
         <source>参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>绘图单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Plot unit</translation>
     </message>
     <message>
         <source>墨量统计</source>
-        <translation type="unfinished"></translation>
+        <translation>Ink statistics</translation>
     </message>
     <message>
         <source>视图(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>适合屏幕</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit to window</translation>
     </message>
     <message>
         <source>工具栏</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>通讯端口(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connection</translation>
     </message>
     <message>
         <source>网口</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>语言(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>关于(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
     </message>
     <message>
         <source>固件更新(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware &amp;update</translation>
     </message>
 </context>
 </TS>
