@@ -142,6 +142,9 @@ void CMainFrame::UpdateTitle() {
 
 void CMainFrame::OnCommand(int id) {
     if (bar_->HandleCommand(id)) return;
+    // The list's own commands: delete (button and menu), queue in and out,
+    // copies, start position, delete finished.
+    if (list_->HandleCommand(id)) return;
     if (OnFileCommand(id) || OnSettingsCommand(id)) return;
     if (view_->HandleCommand(id)) return;
     if (id == kCmdUndo) doc_->Undo();
@@ -153,11 +156,6 @@ bool CMainFrame::OnFileCommand(int id) {
     case kCmdAddFile: files_->AddFile(); return true;
     case kCmdSavePlt: files_->SaveCurrentAsPlt(); return true;
     case kCmdOpenTask: doc_->OpenWithDialog(); return true;
-    case kCmdDeleteJobs: list_->DeleteSelectedJobs(); return true;
-    case kCmdQueueIn: list_->QueueSelectedJobs(true); return true;
-    case kCmdQueueOut: list_->QueueSelectedJobs(false); return true;
-    case kCmdQueueAllOut: list_->UnqueueAllJobs(); return true;
-    case kCmdDeleteFinished: OnRemoveFinishedJobs(); return true;
     case kCmdExit: close(); return true;
     default: break;
     }

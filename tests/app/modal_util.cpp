@@ -3,37 +3,31 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 namespace pv::test {
 
-void AnswerNextModal(bool accept, QString* seen, int timeoutMs) {
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    auto* poll = new QTimer;
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, accept, seen, timeoutMs] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && clock->elapsed() < timeoutMs) return;
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-        if (!modal) return;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            if (seen) *seen = box->text();
-            QAbstractButton* b = box->button(accept ? QMessageBox::Ok : QMessageBox::Cancel);
-            if (!b) b = accept ? static_cast<QAbstractButton*>(box->defaultButton()) : box->escapeButton();
-            if (b) {
-                b->click();
-                return;
-            }
+ModalAnswerer::ModalAnswerer(bool accept) : accept_(accept) {
+    poll_.setInterval(20);
+    connect(&poll_, &QTimer::timeout, this, &ModalAnswerer::Poll);
+    poll_.start();
+}
+
+void ModalAnswerer::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    ++answered_;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        text_ = box->text();
+        QAbstractButton* b = box->button(accept_ ? QMessageBox::Ok : QMessageBox::Cancel);
+        if (!b) b = accept_ ? static_cast<QAbstractButton*>(box->defaultButton()) : box->escapeButton();
+        if (b) {
+            b->click();
+            return;
         }
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) accept ? dialog->accept() : dialog->reject();
-    });
-    poll->start();
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) accept_ ? dialog->accept() : dialog->reject();
 }
 
 }  // namespace pv::test

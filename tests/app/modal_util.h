@@ -1,13 +1,27 @@
 #pragma once
-// Answers the next modal dialog or message box the code under test opens,
-// so a test can drive a command that asks the operator something.
+// Answers the modal dialogs and message boxes the code under test opens while
+// it lives, so a test can drive a command that asks the operator something.
+#include <QObject>
 #include <QString>
-#include <functional>
+#include <QTimer>
 
 namespace pv::test {
 
-// Within `timeoutMs`, waits for a modal widget; reports its text (for a
-// message box) to `seen` and closes it with `accept` (OK) or rejects it.
-void AnswerNextModal(bool accept, QString* seen = nullptr, int timeoutMs = 5000);
+class ModalAnswerer : public QObject {
+public:
+    // `accept`: OK (or the default button); otherwise Cancel (or Escape).
+    explicit ModalAnswerer(bool accept);
+    // The text of the last message box answered.
+    QString text() const { return text_; }
+    int answered() const { return answered_; }
+
+private:
+    void Poll();
+
+    bool accept_;
+    QString text_;
+    int answered_ = 0;
+    QTimer poll_;
+};
 
 }  // namespace pv::test
