@@ -32,11 +32,13 @@ int main(int argc, char* argv[]) {
     pv::app::WindowHost host;
     pv::app::WindowStation ws(pv::Edition::TwoHead, host);
     pv::Station& s = ws.station;
-    pv::InitProgramPaths(s.settings, home.path().toStdString());
-    pv::LoadSettings(s.settings);
-    s.settings.ConnectViaEth = 1;
-    s.settings.MachineIP = 0x0100007F;   // 127.0.0.1
-    s.settings.AutoStart = 0;
+    pv::AppSettings settings = s.settings.Get();
+    pv::InitProgramPaths(settings, home.path().toStdString());
+    pv::LoadSettings(settings);
+    settings.ConnectViaEth = 1;
+    settings.MachineIP = 0x0100007F;   // 127.0.0.1
+    settings.AutoStart = 0;
+    s.settings.Set(settings);
     ws.link.eth().SetPort(plotter.port());
     pv::app::CMainFrame frame(ws, host, QString());
     frame.resize(1280, 800);

@@ -89,10 +89,11 @@ int RunApplication(int argc, char* argv[], Edition edition) {
 
     WindowHost host;
     WindowStation ws(edition, host);
-    AppSettings& settings = ws.station.settings;
+    AppSettings settings = ws.station.settings.Get();
     InitProgramPaths(settings, programDir.toStdString());
     LoadSettings(settings);   // the machine-parameter defaults stand until the machine's are read
     EnsureFontFiles(settings);
+    ws.station.settings.Set(settings);
     InstallTestPatterns(programDir);
     if (options.machinePort) ws.link.eth().SetPort(static_cast<std::uint16_t>(options.machinePort));
 
@@ -113,6 +114,7 @@ int RunApplication(int argc, char* argv[], Edition edition) {
     }
     ws.StopLinks();
     std::string error;
+    settings = ws.station.settings.Get();
     if (!SaveSettings(settings, &error)) fprintf(stderr, "%s: settings not saved: %s\n", argv[0], error.c_str());
     return result;
 }

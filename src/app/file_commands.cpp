@@ -36,18 +36,29 @@ QString FileCommands::TestPatternPath(int command) {
 FileCommands::FileCommands(Station& station, QWidget* parent, std::function<void()> afterAdd)
     : station_(station), parent_(parent), afterAdd_(std::move(afterAdd)) {}
 
+bool FileCommands::ChoosePltUnit(Station& station, QWidget* parent) {
+    // The dialog edits a copy; OK stores its two settings, Cancel nothing.
+    AppSettings copy = station.settings.Get();
+    ui::CDlgSetPltUnit unit(copy, parent);
+    if (unit.exec() != QDialog::Accepted) return false;
+    station.settings.Edit([&copy](AppSettings& a) {
+        a.PltFileUnit = copy.PltFileUnit;
+        a.UnitNoHintNextTime = copy.UnitNoHintNextTime;
+    });
+    return true;
+}
+
 void FileCommands::AddFile() {
-    const QStringList filters = AddFileFilters(station_.settings.ManualAddFileType);
+    const QStringList filters =
+        AddFileFilters(station_.settings.Read([](const AppSettings& a) { return a.ManualAddFileType; }));
     const QString path = QFileDialog::getOpenFileName(parent_, "Add File", QString(), filters.join(";;"));
     if (path.isEmpty()) return;
     AddPath(path);
 }
 
 bool FileCommands::AddPath(const QString& path, bool askUnit) {
-    if (!IsDxfName(path) && askUnit && station_.settings.UnitNoHintNextTime == 0) {
-        ui::CDlgSetPltUnit unit(station_.settings, parent_);
-        if (unit.exec() != QDialog::Accepted) return false;
-    }
+    const bool ask = station_.settings.Read([](const AppSettings& a) { return a.UnitNoHintNextTime == 0; });
+    if (!IsDxfName(path) && askUnit && ask && !ChoosePltUnit(station_, parent_)) return false;
     // An unreadable file is reported by the station ("Open File Failed!");
     // a file without a drawing adds nothing and says nothing.
     if (!station_.AddFile(path.toStdString())) return false;
@@ -68,7 +79,7 @@ void FileCommands::SaveCurrentAsPlt() {
     if (job->curves.empty()) station_.LoadDrawing(*job);   // a watched-folder job not shown yet
     std::string error;
     if (!WritePlt(*job, name.toStdString(), &error)) {
-        const int lang = station_.settings.Language;
+        const int lang = station_.Language();
         QMessageBox::warning(parent_, QString(),
                              QString::fromUtf8(Localized(lang, "文件保存失败: ", "Cannot save the file: ")) +
                                  QString::fromStdString(error));
@@ -80,7 +91,8 @@ void FileCommands::OpenTestPattern(int command) {
     if (rel.isEmpty()) return;
     station_.jobs.ClearAllJobs();
     if (afterAdd_) afterAdd_();   // the list shows the cleared queue even when the pattern fails
-    AddPath(QString::fromStdString(station_.settings.ProgramDir) + rel);
+    AddPath(QString::fromStdString(station_.settings.Read([](const AppSettings& a) { return a.ProgramDir; })) +
+            rel);
 }
 
 }  // namespace pv::app

@@ -26,6 +26,9 @@ public:
     // "TestPlt/10x10.plt" … "TestPlt/100x100.plt" for commands 800..805.
     static QString TestPatternPath(int command);
 
+    // The PLT-unit dialog; true when it closed with OK (the unit is stored).
+    static bool ChoosePltUnit(Station& station, QWidget* parent);
+
     // `askUnit` shows the PLT-unit dialog first for an HPGL file (unless the
     // operator turned it off); `afterAdd` is called when a job was added.
     FileCommands(Station& station, QWidget* parent, std::function<void()> afterAdd);

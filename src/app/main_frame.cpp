@@ -49,10 +49,10 @@ constexpr LanguageItem kLanguageItems[] = {{kCmdLangChinese, 0},   {kCmdLangEngl
 CMainFrame::CMainFrame(WindowStation& ws, WindowHost& host, const QString& localAddresses, QWidget* parent)
     : QMainWindow(parent), ws_(ws), host_(host) {
     Station& s = ws_.station;
-    setWindowTitle(QString::fromUtf8(Info(s.settings.edition).programName.data()));
+    setWindowTitle(QString::fromUtf8(Info(s.edition()).programName.data()));
     resize(800, 600);
     setAcceptDrops(true);
-    menu_ = new MainMenu(s.settings.edition, menuBar(), this);
+    menu_ = new MainMenu(s.edition(), menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &CMainFrame::OnCommand);
     BuildPanes(localAddresses);
     BuildShortcuts();
@@ -134,8 +134,8 @@ void CMainFrame::BuildShortcuts() {
 }
 
 void CMainFrame::UpdateTitle() {
-    const bool four = IsFourHead(ws_.station.settings.edition);
-    const int lang = ws_.station.settings.Language;
+    const bool four = IsFourHead(ws_.station.edition());
+    const int lang = ws_.station.Language();
     setWindowTitle(QString::fromUtf8(lang == 0 ? (four ? "喷切一体机输出中心V4.6" : "喷切一体机输出中心V4.5")
                                                : (four ? "K2P1_4P V4.6" : "K2P1_2P V4.5")));
 }
@@ -159,7 +159,7 @@ bool CMainFrame::OnFileCommand(int id) {
     case kCmdExit: close(); return true;
     default: break;
     }
-    if (id >= kCmdTestPattern10 && id <= kCmdTestPattern100 && !IsFourHead(ws_.station.settings.edition)) {
+    if (id >= kCmdTestPattern10 && id <= kCmdTestPattern100 && !IsFourHead(ws_.station.edition())) {
         files_->OpenTestPattern(id);
         return true;
     }
@@ -178,8 +178,7 @@ bool CMainFrame::OnSettingsCommand(int id) {
     case kCmdNetwork: OpenNetworkDialog(ws_, this); return true;
     case kCmdPltUnit:
     case kCmdPltUnit4: {
-        CDlgSetPltUnit dialog(s.settings, this);
-        if (dialog.exec() == QDialog::Accepted) OnSaveSettings();
+        if (FileCommands::ChoosePltUnit(s, this)) OnSaveSettings();
         return true;
     }
     case kCmdInkStatistics: OpenInkStatistics(); return true;
@@ -197,7 +196,7 @@ bool CMainFrame::OnSettingsCommand(int id) {
     }
     case kCmdHide: HideToTray(); return true;
     case kCmdAbout: {
-        CAboutDlg about(s.settings.Language, QString::fromUtf8(Info(s.settings.edition).programName.data()), this);
+        CAboutDlg about(s.Language(), QString::fromUtf8(Info(s.edition()).programName.data()), this);
         about.exec();
         return true;
     }
@@ -213,7 +212,7 @@ bool CMainFrame::OnSettingsCommand(int id) {
 
 void CMainFrame::SetTransport(bool ethernet) {
     Station& s = ws_.station;
-    s.settings.ConnectViaEth = ethernet ? 1 : 0;
+    s.settings.Edit([ethernet](AppSettings& a) { a.ConnectViaEth = ethernet ? 1 : 0; });
     // The link reads the parameters again over the new transport.
     s.link.status.online.store(false);
     s.link.status.state.store(kStateReadingParams);
@@ -222,8 +221,8 @@ void CMainFrame::SetTransport(bool ethernet) {
 
 void CMainFrame::SetLanguage(int language) {
     Station& s = ws_.station;
-    if (language == s.settings.Language) return;
-    s.settings.Language = language;
+    if (language == s.Language()) return;
+    s.settings.Edit([language](AppSettings& a) { a.Language = language; });
     QMessageBox::information(this, QString(),
                              QString::fromUtf8(language == 0 ? "语言设置改变，重启程序生效"
                                                              : "You Changed the language settings,please restart the Application"));
@@ -231,7 +230,7 @@ void CMainFrame::SetLanguage(int language) {
 }
 
 void CMainFrame::UpdateMenuChecks() {
-    const AppSettings& st = ws_.station.settings;
+    const AppSettings st = ws_.station.settings.Get();
     const bool four = IsFourHead(st.edition);
     menu_->SetChecked(four ? kCmdEthernet4 : kCmdEthernet, st.ConnectViaEth != 0);
     menu_->SetChecked(four ? kCmdUsb4 : kCmdUsb, st.ConnectViaEth == 0);
@@ -252,7 +251,7 @@ void CMainFrame::HideToTray() {
     }
     if (!tray_) {
         tray_ = new QSystemTrayIcon(windowIcon().isNull() ? BarIcon("logo") : windowIcon(), this);
-        tray_->setToolTip(QString::fromUtf8(Info(ws_.station.settings.edition).programName.data()));
+        tray_->setToolTip(QString::fromUtf8(Info(ws_.station.edition()).programName.data()));
         connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
             if (r == QSystemTrayIcon::DoubleClick) ShowFromTray();
         });

@@ -45,19 +45,24 @@ void CMainFrame::OnRefresh() {
 
 void CMainFrame::OnSaveSettings() {
     std::string error;
-    if (!SaveSettings(ws_.station.settings, &error))
-        OnMessage((ws_.station.settings.Language == 0 ? "设置文件未保存: " : "Settings not saved: ") + error);
+    AppSettings copy = ws_.station.settings.Get();
+    if (!SaveSettings(copy, &error))
+        OnMessage((copy.Language == 0 ? "设置文件未保存: " : "Settings not saved: ") + error);
+    // Saving may have filled in a default (the machine's address): keep it.
+    ws_.station.settings.Edit([&copy](AppSettings& a) { a.MachineIP = copy.MachineIP; });
 }
 
 void CMainFrame::OnScanManualDirectory() {
     Station& s = ws_.station;
-    if (ws_.scanner.ScanDirectory(s.settings.ManDir, s.settings.PrtFileExtension, s.jobs.ManDirJobs))
+    const AppSettings st = s.settings.Get();
+    if (ws_.scanner.ScanDirectory(st.ManDir, st.PrtFileExtension, s.jobs.ManDirJobs))
         list_->RefreshJobList();
 }
 
 void CMainFrame::OnScanAutoDirectory() {
     Station& s = ws_.station;
-    if (ws_.scanner.ScanDirectory(s.settings.AutoDir, s.settings.PrtFileExtension, s.jobs.AutoDirJobs))
+    const AppSettings st = s.settings.Get();
+    if (ws_.scanner.ScanDirectory(st.AutoDir, st.PrtFileExtension, s.jobs.AutoDirJobs))
         list_->RefreshJobList();
 }
 
@@ -74,7 +79,7 @@ void CMainFrame::OnRedrawList() {
 }
 
 void CMainFrame::OnAutoStartOff() {
-    ws_.station.settings.AutoStart = 0;
+    ws_.station.SwitchAutoStartOff();
     bar_->SetAutoStartChecked(false);
 }
 

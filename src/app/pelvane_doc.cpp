@@ -24,7 +24,7 @@ void CPelvaneDoc::OpenWithDialog() {
 
 bool CPelvaneDoc::Open(const QString& path) {
     std::string message;
-    const int r = TaskFile::Open(path.toStdString(), station_.settings.edition, station_.settings.Language,
+    const int r = TaskFile::Open(path.toStdString(), station_.edition(), station_.Language(),
                                  station_.jobs, &message);
     if (r != kTaskOk) {
         Report(message);
@@ -37,7 +37,7 @@ bool CPelvaneDoc::Open(const QString& path) {
 
 bool CPelvaneDoc::Save(const QString& path) {
     std::string message;
-    const int r = TaskFile::Save(path.toStdString(), station_.settings.edition, station_.settings.Language,
+    const int r = TaskFile::Save(path.toStdString(), station_.edition(), station_.Language(),
                                  station_.jobs, &message);
     if (r != kTaskOk) Report(message);
     return r == kTaskOk;

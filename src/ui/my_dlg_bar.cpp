@@ -117,7 +117,7 @@ CMyDlgBar::CMyDlgBar(Station& station, QWidget* parent) : QWidget(parent), stati
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
-    for (const Control& c : Controls(IsFourHead(station_.settings.edition))) {
+    for (const Control& c : Controls(IsFourHead(station_.edition()))) {
         QWidget* w = MakeControl(c);
         row->addWidget(w);
         if (c.id) widgets_.insert(c.id, w);
@@ -156,7 +156,7 @@ QWidget* CMyDlgBar::MakeControl(const Control& c) {
     if (*c.tipZh) button->setToolTip(QString::fromUtf8(Language() == 0 ? c.tipZh : c.tipEn));
     if (c.kind == Kind::AutoCheck) {
         button->setCheckable(true);
-        button->setChecked(station_.settings.AutoStart != 0);
+        button->setChecked(station_.AutoStartOn());
         button->SetIcons(BarIcon("auto_off"), BarIcon("auto_on"));
         button->SetPushedLook(button->isChecked());
         connect(button, &QToolButton::toggled, button, &CButtonST::SetPushedLook);
@@ -228,13 +228,13 @@ bool CMyDlgBar::HandleCommand(int id) {
     case kCtlAutoStart4: {
         auto* button = qobject_cast<QToolButton*>(widgets_.value(id));
         if (!button) return false;
-        station_.settings.AutoStart = button->isChecked() ? 1 : 0;
+        station_.settings.Edit([on = button->isChecked()](AppSettings& a) { a.AutoStart = on ? 1 : 0; });
         return true;
     }
     case kCmdLanguageStep:
-        if (!IsFourHead(station_.settings.edition)) return false;
+        if (!IsFourHead(station_.edition())) return false;
         // Takes effect at the next start.
-        station_.settings.Language = (station_.settings.Language + 1) % 5;
+        station_.settings.Edit([](AppSettings& a) { a.Language = (a.Language + 1) % 5; });
         return true;
     default:
         return false;
@@ -283,6 +283,6 @@ void CMyDlgBar::Push(int code) {
 
 int CMyDlgBar::State() const { return station_.link.status.state.load(); }
 
-int CMyDlgBar::Language() const { return station_.settings.Language; }
+int CMyDlgBar::Language() const { return station_.Language(); }
 
 }  // namespace pv::ui

@@ -30,8 +30,10 @@ namespace {
 // A window on an offline station whose program directory is a scratch folder.
 struct Window {
     explicit Window(Edition edition = Edition::TwoHead) : ws(edition, host) {
-        InitProgramPaths(ws.station.settings, home.path().toStdString());
-        LoadSettings(ws.station.settings);
+        AppSettings settings = ws.station.settings.Get();
+        InitProgramPaths(settings, home.path().toStdString());
+        LoadSettings(settings);
+        ws.station.settings.Set(settings);
         frame = std::make_unique<CMainFrame>(ws, host, "(1)10.0.0.5 ");
         frame->SetCloseGrace(50);
         frame->resize(1000, 700);
@@ -42,6 +44,10 @@ struct Window {
     std::unique_ptr<CMainFrame> frame;
 };
 
+std::int32_t Setting(const Window& w, std::int32_t AppSettings::*field) {
+    return w.ws.station.settings.Read([field](const AppSettings& a) { return a.*field; });
+}
+
 }  // namespace
 
 class MainFrameTest : public QObject {
@@ -50,12 +56,12 @@ private slots:
     void transportCommandsSwitchAndReadParametersAgain() {
         Window w;
         w.frame->OnCommand(kCmdEthernet);
-        QCOMPARE(w.ws.station.settings.ConnectViaEth, 1);
+        QCOMPARE(Setting(w, &AppSettings::ConnectViaEth), 1);
         QVERIFY(!w.ws.station.link.status.online.load());
         QVERIFY(w.frame->menu()->Action(kCmdEthernet)->isChecked());
         QVERIFY(!w.frame->menu()->Action(kCmdUsb)->isChecked());
         w.frame->OnCommand(kCmdUsb);
-        QCOMPARE(w.ws.station.settings.ConnectViaEth, 0);
+        QCOMPARE(Setting(w, &AppSettings::ConnectViaEth), 0);
         QVERIFY(w.frame->menu()->Action(kCmdUsb)->isChecked());
     }
 
@@ -66,7 +72,7 @@ private slots:
         for (int id : {kCmdTestPattern10, kCmdInkStatistics, kCmdUsb, kCmdLangPolish})
             QVERIFY2(!w.frame->menu()->Action(id), qPrintable(QString::number(id)));
         w.frame->OnCommand(kCmdEthernet4);
-        QCOMPARE(w.ws.station.settings.ConnectViaEth, 1);
+        QCOMPARE(Setting(w, &AppSettings::ConnectViaEth), 1);
     }
 
     void choosingTheCurrentLanguageDoesNothing() {
@@ -82,7 +88,7 @@ private slots:
         w.frame->show();
         test::ModalAnswerer answer(true);
         w.frame->OnCommand(kCmdLangUkrainian);
-        QCOMPARE(w.ws.station.settings.Language, 3);
+        QCOMPARE(Setting(w, &AppSettings::Language), 3);
         QCOMPARE(answer.text(), QString("You Changed the language settings,please restart the Application"));
         QTRY_VERIFY(!w.frame->isVisible());
     }
@@ -91,16 +97,16 @@ private slots:
         Window two;
         QCOMPARE(two.frame->windowTitle(), QString::fromUtf8("喷切一体机输出中心V4.5"));
         Window four(Edition::FourHead);
-        four.ws.station.settings.Language = 1;
+        four.ws.station.settings.Edit([](AppSettings& a) { a.Language = 1; });
         four.frame->UpdateTitle();
         QCOMPARE(four.frame->windowTitle(), QString("K2P1_4P V4.6"));
     }
 
     void automaticStartOffClearsTheBox() {
         Window w;
-        w.ws.station.settings.AutoStart = 1;
+        w.ws.station.settings.Edit([](AppSettings& a) { a.AutoStart = 1; });
         w.host.AutoStartOff();   // the message, as a link thread sends it
-        QCOMPARE(w.ws.station.settings.AutoStart, 0);
+        QCOMPARE(Setting(w, &AppSettings::AutoStart), 0);
         auto* box = qobject_cast<QToolButton*>(w.frame->bar()->ControlWidget(kCtlAutoStart));
         QVERIFY(!box->isChecked());
     }

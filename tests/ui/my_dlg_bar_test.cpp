@@ -131,13 +131,13 @@ private slots:
 
     void automaticBoxFollowsAndSetsAutoStart() {
         Station s(Edition::TwoHead);
-        s.settings.AutoStart = 1;
+        s.settings.Edit([](AppSettings& a) { a.AutoStart = 1; });
         CMyDlgBar bar(s);
         QObject::connect(&bar, &CMyDlgBar::command, &bar, [&bar](int id) { bar.HandleCommand(id); });
         auto* box = qobject_cast<QToolButton*>(bar.ControlWidget(kCtlAutoStart));
         QVERIFY(box->isChecked());
         QTest::mouseClick(box, Qt::LeftButton);
-        QCOMPARE(s.settings.AutoStart, 0);
+        QVERIFY(!s.AutoStartOn());
         bar.SetAutoStartChecked(true);
         QVERIFY(box->isChecked());
     }
@@ -162,11 +162,11 @@ private slots:
 
     void tooltipsFollowTheLanguage() {
         Station s(Edition::TwoHead);
-        s.settings.Language = 0;
+        s.settings.Edit([](AppSettings& a) { a.Language = 0; });
         CMyDlgBar chinese(s);
         QCOMPARE(chinese.ControlWidget(kCmdAddFile)->toolTip(), QString::fromUtf8("添加plt"));
         QVERIFY(chinese.ControlWidget(kCmdReset)->toolTip().isEmpty());
-        s.settings.Language = 5;
+        s.settings.Edit([](AppSettings& a) { a.Language = 5; });
         CMyDlgBar other(s);
         QCOMPARE(other.ControlWidget(kCmdAddFile)->toolTip(), QString("Add plt"));
         QCOMPARE(other.ControlWidget(kCmdToolStartPoint)->toolTip(), QString("Set start"));
@@ -183,7 +183,7 @@ private slots:
         // The language button steps 0, 1, 2, 3, 4 and back to 0.
         for (int expected : {1, 2, 3, 4, 0}) {
             QVERIFY(bar.HandleCommand(kCmdLanguageStep));
-            QCOMPARE(s.settings.Language, expected);
+            QCOMPARE(s.Language(), expected);
         }
     }
 };
