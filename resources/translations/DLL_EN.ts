@@ -37,6 +37,61 @@
     </message>
 </context>
 <context>
+    <name>CDlgGetIntInput</name>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGetPwd</name>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>请输入密码:</source>
+        <translation>Please enter the password:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgSetPltUnit</name>
+    <message>
+        <source>PLT文件单位</source>
+        <translation>PLT file unit</translation>
+    </message>
+    <message>
+        <source>绘图单位 </source>
+        <translation>Plot unit </translation>
+    </message>
+    <message>
+        <source>下次打开plt时不弹出此对话框</source>
+        <translation>Do not show this dialog when opening a plt next time</translation>
+    </message>
+    <message>
+        <source>提示:
+    对于大多数CAD软件输出的plt, 1个数据单位代表0.0250mm, 这里应该选择“0.0250mm(常规)” 但某些软件(如格博)输出的plt, 1个数据单位代表1mil(即0.0254mm), 这里应该选择“0.0254mm” 如果选择了不合适的绘图单位, 会导致输出的图形尺寸有偏差.</source>
+        <translation>Hint:
+    In the plt files of most CAD programs one unit is 0.0250 mm: choose "0.0250mm" here. Some programs write one unit as 1 mil (0.0254 mm): choose "0.0254mm" for them. A wrong plot unit makes the output the wrong size.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -136,6 +191,37 @@
     </message>
 </context>
 <context>
+    <name>CMyListView</name>
+    <message>
+        <source>修改份数</source>
+        <translation>Change copies</translation>
+    </message>
+    <message>
+        <source>修改起始位置</source>
+        <translation>Change start position</translation>
+    </message>
+    <message>
+        <source>删除“已完成”</source>
+        <translation>Delete "finished"</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>加入队列</source>
+        <translation>Queue in</translation>
+    </message>
+    <message>
+        <source>移出队列</source>
+        <translation>Queue out</translation>
+    </message>
+    <message>
+        <source>全部移出</source>
+        <translation>All out</translation>
+    </message>
+</context>
+<context>
     <name>CPelvaneDoc</name>
     <message>
         <source>立式切割机打印任务(*.pvtask)</source>
@@ -231,6 +317,33 @@
     <message>
         <source>固件更新(&amp;U)</source>
         <translation>Firmware &amp;update</translation>
+    </message>
+</context>
+<context>
+    <name>pv::ui::CColorStatusBar</name>
+    <message>
+        <source>鼠标:(0mm,0mm)</source>
+        <translation>Mouse:(0mm,0mm)</translation>
+    </message>
+    <message>
+        <source>机器状态</source>
+        <translation>Machine state</translation>
+    </message>
+    <message>
+        <source>X:0 Y:0</source>
+        <translation>X:0 Y:0</translation>
+    </message>
+    <message>
+        <source>Machine IP</source>
+        <translation>Machine IP</translation>
+    </message>
+    <message>
+        <source>PC IP</source>
+        <translation>PC IP</translation>
+    </message>
+    <message>
+        <source>IVS</source>
+        <translation>IVS</translation>
     </message>
 </context>
 </TS>
