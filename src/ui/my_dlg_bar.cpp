@@ -140,8 +140,12 @@ QWidget* CMyDlgBar::MakeControl(const Control& c) {
         picture->setPixmap(BarIcon(c.icon).pixmap(QSize(96, 32)));
         return picture;
     }
-    case Kind::Note:
-        return new QLabel(caption, this);
+    case Kind::Note: {
+        auto* note = new QLabel(caption, this);
+        note->setWordWrap(true);   // two short lines beside the language button
+        note->setMaximumWidth(130);
+        return note;
+    }
     case Kind::Button:
     case Kind::AutoCheck:
         break;
