@@ -12,7 +12,7 @@
 #include "app/main_frame.h"
 #include "app/window_host.h"
 #include "app/window_station.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 #include "settings/settings_store.h"
 #include "ui/command_ids.h"
 

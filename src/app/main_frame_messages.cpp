@@ -48,8 +48,11 @@ void CMainFrame::OnSaveSettings() {
     AppSettings copy = ws_.station.settings.Get();
     if (!SaveSettings(copy, &error))
         OnMessage((copy.Language == 0 ? "设置文件未保存: " : "Settings not saved: ") + error);
-    // Saving may have filled in a default (the machine's address): keep it.
-    ws_.station.settings.Edit([&copy](AppSettings& a) { a.MachineIP = copy.MachineIP; });
+    // Saving puts the default address in place of an address 0, in the
+    // record too; an address the link stored meanwhile is left alone.
+    ws_.station.settings.Edit([&copy](AppSettings& a) {
+        if (a.MachineIP == 0) a.MachineIP = copy.MachineIP;
+    });
 }
 
 void CMainFrame::OnScanManualDirectory() {
