@@ -4,6 +4,7 @@
 // strips together again.
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "geometry/one_page.h"
 
@@ -168,6 +169,10 @@ int COnePage::ManualYPaging(std::int32_t h) {
     if (h >= maxY) return kPagingNothingToDo;
     const std::int32_t n = maxY / h;
     const std::int64_t stripShift = std::int64_t{maxX} + 1200;   // W + 30 mm
+    // Every strip must land inside the coordinate range; this also bounds the
+    // strip count (below 1.8 million) before any work is done for it.
+    if (std::int64_t{n} * stripShift > std::int64_t{std::numeric_limits<std::int32_t>::max()} - maxX)
+        return kPagingTooLarge;
 
     if (maxX >= 4000 && MarkCurveCount(maxX) * n > kMaxPagingSegments) return kPagingTooLarge;
     const std::size_t originalCount = curves.size();

@@ -207,6 +207,13 @@ TEST(PagingTest, RefusesAbsurdDrawingsAndLeavesThePageAsItWas) {
     tall.curves.push_back(MakeCurve({{0, 0}, {10, 2'000'000'000}}));
     EXPECT_EQ(tall.ManualYPaging(1), kPagingTooLarge);
     EXPECT_EQ(tall.curves.size(), 2u);
+
+    // Two million strips of a narrow page: few enough segments, but the
+    // strips would lie beyond the last X a coordinate can hold.
+    COnePage narrow;
+    narrow.curves.push_back(MakeCurve({{0, 0}, {10, 2'000'000'000}}));
+    EXPECT_EQ(narrow.ManualYPaging(1000), kPagingTooLarge);
+    EXPECT_EQ(PointsOf(narrow), (std::vector<Pts>{{{0, 0}, {10, 2'000'000'000}}}));
 }
 
 }  // namespace
