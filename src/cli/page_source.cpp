@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "import/dxf_job_reader.h"
 #include "import/hpgl_file.h"
 #include "import/job_reader.h"
 
@@ -22,7 +23,12 @@ std::optional<SourcePage> ReadSourcePage(const CliContext& ctx, const AppSetting
                                          bool raw) {
     SourcePage out;
     out.fileName = std::filesystem::path(path).filename().string();
-    if (raw) {
+    if (raw && IsDxfPath(path)) {
+        // The conversion's curves as they come, before the reading sequence.
+        out.page.filePath = path;
+        out.result = ReadDxfJob(out.page, settings, StderrSink(ctx));
+        if (out.result == kDxfJobOk) out.page.CalcBounds();
+    } else if (raw) {
         CHpglFile reader(settings, StderrSink(ctx));
         reader.path = path;
         out.result = reader.ReadFile();

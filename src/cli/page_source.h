@@ -1,6 +1,7 @@
 #pragma once
 // Reading a pattern file for a command: through the add-file path (PLT unit,
-// post-read sequence) or, with --raw, only the HPGL reader and page builder.
+// post-read sequence) or, with --raw, only the reader and page builder (for
+// DXF the reader and its conversion).
 #include <optional>
 #include <string>
 

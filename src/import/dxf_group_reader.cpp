@@ -131,7 +131,10 @@ bool DxfGroupReader::Next(DxfGroup& group) {
     }
     steppedBack_ = false;
     haveCurrent_ = false;
-    if (!ReadLine(codeLine_) || !ReadLine(valueLine_)) return false;
+    if (!ReadLine(codeLine_) || !ReadLine(valueLine_)) {
+        ended_ = true;
+        return false;
+    }
     // Values are C strings: a NUL ends them.
     std::size_t nul = valueLine_.find('\0');
     std::string_view value(valueLine_);

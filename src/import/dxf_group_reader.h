@@ -50,6 +50,9 @@ public:
 
     // True when reading the file failed before its end.
     bool Failed() const { return failed_; }
+    // True once Next() has met the end of the input (also in the middle of
+    // a group, whose code line then had no value line).
+    bool Ended() const { return ended_; }
 
 private:
     // One line without its end into `out`; false at the end of the input.
@@ -63,6 +66,7 @@ private:
     bool memory_ = false;
     bool eof_ = false;
     bool failed_ = false;
+    bool ended_ = false;
     bool skipLf_ = false;                  // the last line ended in CR
     std::unique_ptr<std::uint8_t[]> block_;
 

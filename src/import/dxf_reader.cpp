@@ -5,10 +5,13 @@
 
 namespace pv {
 
+bool IsFileLevelMarker(std::string_view value) { return value == "SECTION" || value == "EOF"; }
+
 bool DxfReader::ReadAll() {
     DxfGroup g;
     while (groups_.Find("SECTION")) {
-        if (!groups_.Next(g)) break;
+        // A section cut off before its name is a file cut short.
+        if (!groups_.Next(g)) return false;
         if (g.code == 0) {   // a section without a name
             groups_.StepBack();
             continue;
@@ -19,10 +22,27 @@ bool DxfReader::ReadAll() {
             ReadBlocks();
         } else if (g.value == "ENTITIES") {
             ReadEntityList(-1, "ENDSEC");
+        } else {
+            SkipSection();   // HEADER and any other section
         }
-        // HEADER and any other section: passed over by the next Find.
+        // The input ended before the section did (no ENDSEC, no EOF, maybe a
+        // group cut in half): the file was cut short, and a drawing missing
+        // an unknown part of itself must not be cut as if it were whole.
+        if (groups_.Ended()) return false;
     }
     return true;
+}
+
+void DxfReader::SkipSection() {
+    DxfGroup g;
+    while (groups_.Next(g)) {
+        if (g.code != 0) continue;
+        if (g.value == "ENDSEC") return;
+        if (IsFileLevelMarker(g.value)) {
+            groups_.StepBack();
+            return;
+        }
+    }
 }
 
 void DxfReader::ReadBlocks() {
@@ -30,7 +50,7 @@ void DxfReader::ReadBlocks() {
     while (groups_.Next(g)) {
         if (g.code != 0) continue;
         if (g.value == "ENDSEC") return;
-        if (g.value == "SECTION") {
+        if (IsFileLevelMarker(g.value)) {
             groups_.StepBack();
             return;
         }
@@ -69,7 +89,7 @@ void DxfReader::ReadEntityList(int block, std::string_view end) {
         if (g.value == end) return;
         // The end marker is missing: leave what follows to the caller.
         const bool inBlock = end == "ENDBLK";
-        if (g.value == "SECTION" || (inBlock && (g.value == "ENDSEC" || g.value == "BLOCK"))) {
+        if (IsFileLevelMarker(g.value) || (inBlock && (g.value == "ENDSEC" || g.value == "BLOCK"))) {
             groups_.StepBack();
             return;
         }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "import/dxf_reader.h"
+
 namespace pv {
 
 namespace {
@@ -19,7 +21,7 @@ bool DxfTableReader::ReadSection() {
     while (groups_.Next(g)) {
         if (g.code != 0) continue;
         if (g.value == "ENDSEC") return true;
-        if (g.value == "SECTION") {   // a section without its end
+        if (IsFileLevelMarker(g.value)) {   // a section without its end
             groups_.StepBack();
             return true;
         }

@@ -35,6 +35,31 @@ TEST(ReadCommand, ReadsAsAJobIsAddedAndRawOnlyBuildsTheCurves) {
     EXPECT_EQ(raw.Json()["minX"], 100);
 }
 
+TEST(ReadCommand, RawReadOfADxfGivesTheConvertedCurvesBeforeTheReadingSequence) {
+    CliHome home;
+    const std::string dxf = home.Path("piece.dxf");
+    std::ofstream(dxf, std::ios::binary) << "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\n0\r\n"
+                                             "10\r\n10\r\n20\r\n20\r\n11\r\n30\r\n21\r\n20\r\n"
+                                             "0\r\nENDSEC\r\n0\r\nEOF\r\n";
+    const CliRun raw = home.Run(PV_CLI_PELVANE, {"read", "--raw", dxf});
+    ASSERT_EQ(raw.status, 0) << raw.err;
+    ASSERT_EQ(raw.Json()["curves"].size(), 1u);
+    // Millimetres at 40 units each, not yet moved to the origin.
+    EXPECT_EQ(raw.Json()["curves"][0]["points"], json::parse("[[400,800],[1200,800]]"));
+    EXPECT_EQ(raw.Json()["minX"], 400);
+    const CliRun job = home.Run(PV_CLI_PELVANE, {"read", dxf});
+    ASSERT_EQ(job.status, 0) << job.err;
+    EXPECT_EQ(job.Json()["minX"], 0);
+
+    // A file cut short inside its section is refused either way.
+    std::ofstream(dxf, std::ios::binary | std::ios::trunc) << "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10";
+    for (bool useRaw : {true, false}) {
+        const CliRun cut = useRaw ? home.Run(PV_CLI_PELVANE, {"read", "--raw", dxf}) : home.Run(PV_CLI_PELVANE, {"read", dxf});
+        EXPECT_EQ(cut.status, 2) << useRaw;
+        EXPECT_NE(cut.err.find("Open File Failed!"), std::string::npos) << cut.err;
+    }
+}
+
 TEST(ReadCommand, SettingsComeFromTheIniFileAndSetOverridesIt) {
     CliHome home;
     std::ofstream(home.Path("units.ini")) << "[Para]\nPltFileUnit=1\n";

@@ -24,11 +24,15 @@ COnePage ReadJob(const std::string& path) {
     return page;
 }
 
-TEST(DxfHostile, AFileEndingInsideAVertexKeepsWhatCameBefore) {
-    COnePage page = ReadJob(Hostile("truncated_polyline.dxf"));
-    ASSERT_EQ(page.curves.size(), 2u);
-    EXPECT_EQ(page.curves[0].points, (Pts{{0, 0}, {4000, 0}}));
-    EXPECT_EQ(page.curves[1].points, (Pts{{0, 400}, {2000, 400}, {0, 400}}));
+TEST(DxfHostile, AFileEndingInsideAVertexFailsTheReadAndMakesNoJob) {
+    test::TempDir dir;
+    COnePage page;
+    page.filePath = Hostile("truncated_polyline.dxf");
+    EXPECT_EQ(ReadDxfJob(page, test::SettingsIn(dir)), kDxfJobCannotRead);
+    EXPECT_TRUE(page.curves.empty());
+    ReadJobResult job = ReadJobFile(page.filePath, test::SettingsIn(dir), {}, ReadPath::AddCommand);
+    EXPECT_NE(job.result, 0);
+    EXPECT_EQ(job.page, nullptr);
 }
 
 TEST(DxfHostile, MissingBlockAndSectionEndsDoNotSwallowTheNextSection) {

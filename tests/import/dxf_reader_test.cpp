@@ -183,9 +183,46 @@ TEST(DxfReader, KeepsTheFirstEntriesWhenATableIsFull) {
     EXPECT_EQ(d.FindLayer("L128"), 0);
 }
 
+TEST(DxfReader, AFileCutShortInsideASectionFailsWhateverItHeldBefore) {
+    const std::string whole = DxfSource(Concat({Section("HEADER", {{9, "$ACADVER"}, {1, "AC1009"}}),
+                                                Tables(Table("LTYPE", LType("CONTINUOUS"))),
+                                                Section("BLOCKS", Concat({{{0, "BLOCK"}, {2, "B"}}, Line(0, 0, 1, 1),
+                                                                           {{0, "ENDBLK"}}})),
+                                                Entities(Concat({Line(0, 0, 5, 0), Line(5, 0, 5, 5)}))}));
+    DxfDrawing full;
+    ASSERT_EQ(ReadText(full, whole), 1);
+    ASSERT_EQ(full.Entities().size(), 2u);
+    const std::size_t tail = whole.rfind("ENDSEC");
+    // Every cut before the last ENDSEC ends inside a section: in the header,
+    // a table, a block, between two entities or inside one (also half a
+    // group: a code line without its value line).
+    for (std::size_t cut : {whole.find("$ACADVER"), whole.find("LTYPE") + 7, whole.find("ENDBLK") - 4,
+                            whole.rfind("LINE"), whole.rfind("\r\n21\r\n") + 6, tail - 2}) {
+        SCOPED_TRACE(cut);
+        DxfDrawing d;
+        EXPECT_EQ(ReadText(d, whole.substr(0, cut)), 0);
+    }
+    // A section whose name is cut off fails as well.
+    DxfDrawing named;
+    EXPECT_EQ(ReadText(named, "0\r\nSECTION\r\n2"), 0);
+    // Cut after the last ENDSEC (the EOF marker missing or half there): whole.
+    for (std::size_t cut : {tail + 8, tail + 11}) {
+        DxfDrawing d;
+        EXPECT_EQ(ReadText(d, whole.substr(0, cut)), 1) << cut;
+        EXPECT_EQ(d.Entities().size(), 2u);
+    }
+}
+
+TEST(DxfReader, AnEofMarkerEndsASectionThatLacksItsEnd) {
+    DxfDrawing d;
+    EXPECT_EQ(ReadText(d, DxfSource(Concat({{{0, "SECTION"}, {2, "ENTITIES"}}, Line(0, 0, 5, 0), {{0, "EOF"}}}))), 1);
+    EXPECT_EQ(d.Entities().size(), 1u);
+}
+
 TEST(DxfReader, FileWithoutSectionsIsAnEmptyDrawingAndAMissingFileFails) {
     DxfDrawing d;
     EXPECT_EQ(ReadText(d, "just some text\nno groups"), 1);
+    EXPECT_EQ(ReadText(d, "just some text\nno groups\nand an odd line"), 1);
     EXPECT_TRUE(d.Entities().empty());
     EXPECT_EQ(ReadDxf(d, "/nonexistent/dir/none.dxf"), 0);
 }
