@@ -1,8 +1,14 @@
 #include "import/stroke_font.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <memory>
+#include <mutex>
+#include <string>
 
 namespace pv {
 
@@ -27,12 +33,87 @@ StrokeFont::StrokeFont(StrokeFontKind kind) : kind_(kind), firstAdvance_(kShippe
     std::copy(std::begin(m), std::end(m), metrics_);
 }
 
+namespace {
+
+// The font files are read at every HPGL read (the add-text tool, the DXF
+// texts, every job): the bytes of the few files met are kept for the whole
+// process and read again only when the file's identity, size, or times
+// change.  Shared by every reader thread under one lock.
+struct FileIdentity {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    timespec mtime{}, ctime{};
+    bool operator==(const FileIdentity& o) const {
+        return dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
+               mtime.tv_nsec == o.mtime.tv_nsec && ctime.tv_sec == o.ctime.tv_sec && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+FileIdentity IdentityOf(const struct stat& st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
+
+struct CachedFont {
+    std::string path;
+    FileIdentity id;
+    std::shared_ptr<const std::vector<std::uint8_t>> bytes;
+};
+
+constexpr std::size_t kCachedFonts = 4;
+std::mutex cacheLock;
+std::vector<CachedFont> cache;
+
+std::shared_ptr<const std::vector<std::uint8_t>> Cached(const std::string& path, const FileIdentity& id) {
+    std::lock_guard g(cacheLock);
+    for (const CachedFont& c : cache)
+        if (c.path == path && c.id == id) return c.bytes;
+    return nullptr;
+}
+
+void Remember(const std::string& path, const FileIdentity& id, std::shared_ptr<const std::vector<std::uint8_t>> bytes) {
+    std::lock_guard g(cacheLock);
+    std::erase_if(cache, [&](const CachedFont& c) { return c.path == path; });
+    if (cache.size() >= kCachedFonts) cache.erase(cache.begin());
+    cache.push_back({path, id, std::move(bytes)});
+}
+
+// The whole file in one read; null when it cannot be opened or read.
+std::shared_ptr<const std::vector<std::uint8_t>> ReadFontFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    const FileIdentity id = IdentityOf(st);
+    if (auto hit = Cached(path, id)) {
+        ::close(fd);
+        return hit;
+    }
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (got < bytes->size()) {
+        const ssize_t n = ::read(fd, bytes->data() + got, bytes->size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return nullptr;
+        }
+        if (n == 0) break;   // shorter than it was a moment ago
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes->resize(got);
+    if (got == static_cast<std::size_t>(st.st_size)) Remember(path, id, bytes);
+    return bytes;
+}
+
+}  // namespace
+
 FontLoadResult StrokeFont::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FontLoadResult::CannotOpen;
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return FontLoadResult::CannotOpen;
-    return LoadBytes(bytes);
+    const auto bytes = ReadFontFile(path);
+    if (!bytes) return FontLoadResult::CannotOpen;
+    return LoadBytes(*bytes);
 }
 
 FontLoadResult StrokeFont::LoadBytes(std::span<const std::uint8_t> bytes) {
