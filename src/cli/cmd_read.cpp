@@ -41,7 +41,7 @@ int RunRead(CliContext& ctx) {
     if (!LoadCliSettings(ctx, *options, settings)) return 1;
     auto source = ReadSourcePage(ctx, settings, *options);
     if (!source) return kExitReadFailed;
-    return PrintJson(PageJson(source->page, source->fileName, source->result)) ? 0 : 1;
+    return PrintPageJson(source->page, source->fileName, source->result) ? 0 : 1;
 }
 
 }  // namespace

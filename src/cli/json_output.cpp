@@ -1,5 +1,6 @@
 #include "cli/json_output.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "settings/setting_key_table.h"
@@ -21,23 +22,59 @@ Json SettingsJson(const AppSettings& settings) {
     return j;
 }
 
-Json PageJson(const COnePage& page, const std::string& fileName, int result) {
-    Json j;
-    j["file"] = fileName;
-    j["result"] = result;
-    j["minX"] = page.minX;
-    j["maxX"] = page.maxX;
-    j["minY"] = page.minY;
-    j["maxY"] = page.maxY;
-    Json curves = Json::array();
-    for (const CCurve& c : page.curves) {
-        Json points = Json::array();
-        for (const Point& p : c.points) points.push_back({p.x, p.y});
-        curves.push_back(Json{{"kind", c.kind}, {"lineType", c.lineType}, {"role", c.role},
-                              {"isTNotch", c.isTNotch}, {"isINotch", c.isINotch}, {"points", std::move(points)}});
+namespace {
+
+void AppendNumber(std::string& out, std::int32_t v) {
+    char buf[16];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+void AppendField(std::string& out, const char* name, std::int32_t v) {
+    out += name;
+    AppendNumber(out, v);
+}
+
+}  // namespace
+
+bool PrintPageJson(const COnePage& page, const std::string& fileName, int result) {
+    Json head;
+    head["file"] = fileName;
+    head["result"] = result;
+    head["minX"] = page.minX;
+    head["maxX"] = page.maxX;
+    head["minY"] = page.minY;
+    head["maxY"] = page.maxY;
+    std::string text = head.dump(-1, ' ', false, Json::error_handler_t::replace);
+    text.pop_back();   // the closing brace: the curves follow
+    text += ",\"curves\":[";
+    // The curves are written as they are walked, in pieces of about 64 KB:
+    // a page of a hundred thousand curves never becomes a JSON tree.
+    bool ok = true;
+    const auto flush = [&] {
+        ok = ok && std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+        text.clear();
+    };
+    for (std::size_t i = 0; i < page.curves.size(); ++i) {
+        const CCurve& c = page.curves[i];
+        if (i > 0) text += ',';
+        AppendField(text, "{\"kind\":", c.kind);
+        AppendField(text, ",\"lineType\":", c.lineType);
+        AppendField(text, ",\"role\":", c.role);
+        AppendField(text, ",\"isTNotch\":", c.isTNotch);
+        AppendField(text, ",\"isINotch\":", c.isINotch);
+        text += ",\"points\":[";
+        for (std::size_t k = 0; k < c.points.size(); ++k) {
+            if (k > 0) text += ',';
+            AppendField(text, "[", c.points[k].x);
+            AppendField(text, ",", c.points[k].y);
+            text += ']';
+        }
+        text += "]}";
+        if (text.size() >= (std::size_t{1} << 16)) flush();
     }
-    j["curves"] = std::move(curves);
-    return j;
+    text += "]}\n";
+    flush();
+    return ok && std::fflush(stdout) == 0;
 }
 
 bool PrintJson(const Json& value) {

@@ -15,9 +15,11 @@ using Json = nlohmann::ordered_json;
 // The three computed paths, then every key of the edition by name.
 Json SettingsJson(const AppSettings& settings);
 
-// {"file", "result", "minX", "maxX", "minY", "maxY", "curves": [{"kind",
-// "lineType", "role", "isTNotch", "isINotch", "points": [[x, y], ...]}]}
-Json PageJson(const COnePage& page, const std::string& fileName, int result);
+// Writes {"file", "result", "minX", "maxX", "minY", "maxY", "curves":
+// [{"kind", "lineType", "role", "isTNotch", "isINotch", "points": [[x, y],
+// ...]}]} with a line end to stdout, curve by curve; false when stdout
+// failed.
+bool PrintPageJson(const COnePage& page, const std::string& fileName, int result);
 
 // Writes the value with a line end to stdout; false when stdout failed.
 bool PrintJson(const Json& value);
