@@ -39,9 +39,9 @@ void Station::JobsChanged() {
     if (onJobsChanged) onJobsChanged();
 }
 
-void Station::LoadDrawing(COnePage& job) {
+int Station::ReadDrawing(COnePage& job) {
     ReadJobResult read = ReadJobFile(job.filePath, settings.Get(), messages, ReadPath::FirstShown);
-    if (!read.page) return;
+    if (!read.page) return read.result;
     COnePage& page = *read.page;
     job.curves = std::move(page.curves);
     job.maxX = page.maxX;
@@ -52,6 +52,7 @@ void Station::LoadDrawing(COnePage& job) {
     job.plotMaxY = page.plotMaxY;
     job.cutMaxX = page.cutMaxX;
     job.cutMaxY = page.cutMaxY;
+    return read.result;
 }
 
 bool Station::StartPrint(const COnePage& job) {

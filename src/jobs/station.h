@@ -54,7 +54,10 @@ public:
     bool MachineReady() const override;
     bool AutoStartOn() const override;
     void SwitchAutoStartOff() override;
-    void LoadDrawing(COnePage& job) override;
+    void LoadDrawing(COnePage& job) override { ReadDrawing(job); }
+    // Reads a deferred job's file into its page (the first-shown reading
+    // sequence): the reader's result, 0 on success (see ReadJobFile).
+    int ReadDrawing(COnePage& job);
     bool StartPrint(const COnePage& job) override;
     // Releases the prepared copy and the knife records of the print that
     // ended (its driver reads them no more).
