@@ -43,6 +43,7 @@ private slots:
     void undoAndRedoRestoreThePageAndRefreshTheList();
     void promptsCanBeCancelled();
     void theContextMenuCarriesTheCommands();
+    void aRightClickOpensTheMenuAndRunsTheChosenCommand();
 };
 
 void ViewCommandsTest::eachCommandChangesThePageAsItShould() {
@@ -233,6 +234,31 @@ void ViewCommandsTest::theContextMenuCarriesTheCommands() {
     ViewContextMenu four(Edition::FourHead);
     QVERIFY(four.ActionFor(kCmdTestDotted4) != nullptr);
     QCOMPARE(four.ActionFor(kCmdTestDotted4)->text(), QStringLiteral("Test"));
+}
+
+void ViewCommandsTest::aRightClickOpensTheMenuAndRunsTheChosenCommand() {
+    ViewBench b;
+    b.AddJob(SmallPage());
+    CPelvaneView& v = b.Open();
+    int menus = 0;
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<ViewContextMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        ++menus;
+        menu->setActiveAction(menu->ActionFor(kCmdSelectAll));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    chooser.start(10);
+    QTest::mouseClick(&v, Qt::RightButton, Qt::NoModifier, QPoint(300, 300));
+    QCOMPARE(menus, 1);
+    QCOMPARE(b.Selected(), (std::vector<int>{0, 1, 2, 3}));
+    // A right drag pans and opens no menu.
+    QTest::mousePress(&v, Qt::RightButton, Qt::NoModifier, QPoint(300, 300));
+    QTest::mouseMove(&v, QPoint(303, 300));
+    QTest::mouseRelease(&v, Qt::RightButton, Qt::NoModifier, QPoint(303, 300));
+    QCOMPARE(menus, 1);
+    QCOMPARE(v.Mapping().sx0, -3);
 }
 
 QTEST_MAIN(ViewCommandsTest)
