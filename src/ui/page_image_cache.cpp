@@ -63,7 +63,9 @@ const QImage& PageImageCache::Get(const COnePage* page, const ViewMapping& view,
 }
 
 void PageImageCache::RenderAll(const COnePage* page, const ViewMapping& view, std::int32_t paperLenMm) {
-    renderer_.Render(image_, image_.rect(), page, view, paperLenMm);
+    if (page) extents_ = PageRenderer::Extents(*page);
+    else extents_.clear();
+    renderer_.Render(image_, image_.rect(), page, view, paperLenMm, &extents_);
     ++fullRenders_;
 }
 
@@ -85,10 +87,12 @@ void PageImageCache::Shift(const COnePage* page, const ViewMapping& view, std::i
     std::swap(image_, spare_);
     const int sx = static_cast<int>(dx), sy = static_cast<int>(dy);
     // The strips the old picture does not cover.
-    if (sx > 0) renderer_.Render(image_, QRect(0, 0, sx, h), page, view, paperLenMm);
-    if (sx < 0) renderer_.Render(image_, QRect(w + sx, 0, -sx, h), page, view, paperLenMm);
-    if (sy > 0) renderer_.Render(image_, QRect(0, 0, w, sy), page, view, paperLenMm);
-    if (sy < 0) renderer_.Render(image_, QRect(0, h + sy, w, -sy), page, view, paperLenMm);
+    // The page is unchanged since its extents were taken (same fingerprint).
+    const auto strip = [&](QRect r) { renderer_.Render(image_, r, page, view, paperLenMm, &extents_); };
+    if (sx > 0) strip(QRect(0, 0, sx, h));
+    if (sx < 0) strip(QRect(w + sx, 0, -sx, h));
+    if (sy > 0) strip(QRect(0, 0, w, sy));
+    if (sy < 0) strip(QRect(0, h + sy, w, -sy));
     ++shifts_;
 }
 

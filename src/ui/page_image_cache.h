@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 #include <cstdint>
+#include <vector>
 
 #include "geometry/one_page.h"
 #include "geometry/view_mapping.h"
@@ -34,6 +35,7 @@ private:
     void Shift(const COnePage* page, const ViewMapping& view, std::int32_t paperLenMm);
 
     PageRenderer renderer_;
+    std::vector<PageRenderer::Extent> extents_;   // of the page as last fingerprinted
     QImage image_, spare_;
     bool valid_ = false;
     const COnePage* page_ = nullptr;

@@ -65,8 +65,35 @@ QColor PageRenderer::KindColour(const CCurve& c) {
     }
 }
 
+std::vector<PageRenderer::Extent> PageRenderer::Extents(const COnePage& page) {
+    std::vector<Extent> out;
+    out.reserve(page.curves.size());
+    for (const CCurve& c : page.curves) {
+        Extent e{0, 0, -1, -1};   // no points: never near anything
+        if (!c.points.empty()) {
+            e = {c.points[0].x, c.points[0].y, c.points[0].x, c.points[0].y};
+            for (const Point& p : c.points) {
+                e.minX = std::min(e.minX, p.x);
+                e.maxX = std::max(e.maxX, p.x);
+                e.minY = std::min(e.minY, p.y);
+                e.maxY = std::max(e.maxY, p.y);
+            }
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
+bool PageRenderer::FarFromClip(const Extent& e, const ViewMapping& view) const {
+    if (e.maxX < e.minX) return true;
+    // Y grows upward in the drawing and downward on the screen.
+    const double left = view.PixelX(e.minX), right = view.PixelX(e.maxX);
+    const double top = view.PixelY(e.maxY), bottom = view.PixelY(e.minY);
+    return right < box_.left() || left > box_.right() || bottom < box_.top() || top > box_.bottom();
+}
+
 void PageRenderer::Render(QImage& image, const QRect& clip, const COnePage* page, const ViewMapping& view,
-                          std::int32_t paperLenMm) {
+                          std::int32_t paperLenMm, const std::vector<Extent>* extents) {
     QPainter p(&image);
     clip_ = clip & image.rect();
     p.setClipRect(clip_);
@@ -76,9 +103,12 @@ void PageRenderer::Render(QImage& image, const QRect& clip, const COnePage* page
     DrawFrame(p, *page, view, paperLenMm);
     DrawGrid(p, clip_, *page, view, paperLenMm);
     // Drawn lines first, the knife lines over them.
+    if (extents && extents->size() != page->curves.size()) extents = nullptr;
     for (const bool drawnPass : {true, false}) {
-        for (const CCurve& c : page->curves) {
+        for (std::size_t i = 0; i < page->curves.size(); ++i) {
+            const CCurve& c = page->curves[i];
             if ((c.kind == kDrawn) != drawnPass) continue;
+            if (extents && FarFromClip((*extents)[i], view)) continue;
             DrawCurve(p, c, view);
         }
     }

@@ -27,9 +27,17 @@ public:
     static const QColor kGridLabel;   // green
     static const QColor kBand;        // (0, 200, 255): the band being printed
 
+    // The extents of each curve of a page (plotter units), in list order.
+    struct Extent {
+        std::int32_t minX, minY, maxX, maxY;
+    };
+    static std::vector<Extent> Extents(const COnePage& page);
+
     // Paints `clip` of `image`; a null page paints only the background.
+    // With `extents` (of this very page) curves far from the clip are
+    // passed over without looking at their points.
     void Render(QImage& image, const QRect& clip, const COnePage* page, const ViewMapping& view,
-                std::int32_t paperLenMm);
+                std::int32_t paperLenMm, const std::vector<Extent>* extents = nullptr);
 
 private:
     void DrawFrame(QPainter& p, const COnePage& page, const ViewMapping& view, std::int32_t paperLenMm);
@@ -39,6 +47,7 @@ private:
     void DrawHandles(QPainter& p, const CCurve& curve, const ViewMapping& view);
     void DrawArrow(QPainter& p, const CCurve& curve, const ViewMapping& view);
     void Flush(QPainter& p);
+    bool FarFromClip(const Extent& e, const ViewMapping& view) const;
 
     // The clip rectangle with a margin: segments are clipped to it (in
     // floating point) before they reach the painter, so a zoomed-in drawing
