@@ -133,6 +133,9 @@ void PageRenderer::DrawGrid(QPainter& p, const QRect& clip, const COnePage& page
     const std::int32_t d = ViewMapping::GridStepMm(view.z);
     const double step = 40.0 * d;   // plotter units
     const double paper = 40.0 * std::max(paperLenMm, 0);
+    // Zoomed out so far that the lines would touch, the grid would only fill
+    // the paper; it is left out rather than painted line by line.
+    if (step * view.z < 2.0) return;
     QFont font = p.font();
     font.setPixelSize(11);
     p.setFont(font);
