@@ -6,7 +6,7 @@
 namespace pv::ui {
 
 CPelvaneView* CreateDrawingView(Station& station, QWidget* parent) {
-    if (IsFourHead(station.settings.edition)) return new COrvantaView(station, parent);
+    if (IsFourHead(station.edition())) return new COrvantaView(station, parent);
     return new CPelvaneView(station, parent);
 }
 

@@ -13,7 +13,8 @@ void COrvantaView::SetTool(int) {}
 
 bool COrvantaView::MoveSelectionModeAt(QPoint pos, Qt::KeyboardModifiers mods) const {
     const COnePage* page = ShownPage();
-    if (station_.settings.EnableCurveMove != 1 || !page || page->anySelected == 0) return false;
+    const bool allowed = station_.settings.Read([](const AppSettings& s) { return s.EnableCurveMove == 1; });
+    if (!allowed || !page || page->anySelected == 0) return false;
     if (mods.testFlag(Qt::ControlModifier)) return false;
     const Point w = Mapping().ToWorld({pos.x(), pos.y()});
     return w.x > page->selMinX && w.x < page->selMaxX && w.y > page->selMinY && w.y < page->selMaxY;

@@ -37,7 +37,11 @@ CPelvaneView::CPelvaneView(Station& station, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setCursor(Qt::OpenHandCursor);
-    view_.Fit(height(), station_.settings.PaperLenMm);
+    view_.Fit(height(), PaperLenMm());
+}
+
+std::int32_t CPelvaneView::PaperLenMm() const {
+    return station_.settings.Read([](const AppSettings& s) { return s.PaperLenMm; });
 }
 
 COnePage* CPelvaneView::ShownPage() const { return shown_ >= 0 ? station_.jobs.JobAt(shown_) : nullptr; }
@@ -55,7 +59,7 @@ void CPelvaneView::ShowJob(int index, bool reportFailure) {
     if (job->curves.empty()) {
         const int result = station_.ReadDrawing(*job);
         if (result != 0 && reportFailure)
-            station_.ShowMessage(Localized(station_.settings.Language, "文件打开失败!", "Open File Failed!"));
+            station_.ShowMessage(Localized(station_.Language(), "文件打开失败!", "Open File Failed!"));
     }
     station_.jobs.CurrentJobIndex = index;
     station_.jobs.CurrentJobAt(index);   // marks this job's page, and only it
@@ -118,7 +122,7 @@ void CPelvaneView::ShowPrintingBand() {
 void CPelvaneView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     view_.H = height();
-    const QImage& picture = cache_.Get(ShownPage(), view_, size(), station_.settings.PaperLenMm);
+    const QImage& picture = cache_.Get(ShownPage(), view_, size(), PaperLenMm());
     p.drawImage(0, 0, picture);
     PaintOverlays(p);
 }
@@ -131,7 +135,7 @@ void CPelvaneView::PaintOverlays(QPainter& p) {
         const double x0 = view_.PixelX(TruncToInt32(start + layout.BandEndX(band_ - 1)));
         const double x1 = view_.PixelX(TruncToInt32(start + layout.BandEndX(band_)));
         const double y0 = view_.PixelY(0);
-        const double y1 = view_.PixelY(TruncToInt32(40.0 * station_.settings.PaperLenMm));
+        const double y1 = view_.PixelY(TruncToInt32(40.0 * PaperLenMm()));
         // Clipped near the window in floating point, then truncated as every
         // point of the view is.
         const QRectF reach = QRectF(rect()).adjusted(-4, -4, 4, 4);
@@ -289,12 +293,12 @@ void CPelvaneView::FinishText(QPoint pos) {
     if (!ok) return;
     if (replaced > 0) {
         const std::string n = std::to_string(replaced);
-        station_.ShowMessage(Localized(station_.settings.Language,
+        station_.ShowMessage(Localized(station_.Language(),
                                        ("文字中有 " + n + " 个字符无法写成 GB2312 编码,已替换为“?”。").c_str(),
                                        (n + " character(s) of the text cannot be written in GB2312 and were "
                                             "replaced by \"?\".").c_str()));
     }
-    if (AddTextLabel(*page, textProp_, station_.settings, station_.messages) > 0) {
+    if (AddTextLabel(*page, textProp_, station_.settings.Get(), station_.messages) > 0) {
         page->CalcBounds();
         station_.PushUndoSnapshot();
     }
@@ -302,7 +306,7 @@ void CPelvaneView::FinishText(QPoint pos) {
 }
 
 void CPelvaneView::ShowContextMenu(QPoint pos) {
-    ViewContextMenu menu(station_.settings.edition, this);
+    ViewContextMenu menu(station_.edition(), this);
     const int id = ViewContextMenu::CommandOf(menu.exec(mapToGlobal(pos)));
     if (id != 0) HandleCommand(id);
 }

@@ -90,6 +90,7 @@ protected:
     Station& station_;
 
 private:
+    std::int32_t PaperLenMm() const;
     void UpdateCursor(QPoint pos, Qt::KeyboardModifiers mods);
     void Pan(QPoint pos);
     void FinishSelection(QPoint pos, Qt::KeyboardModifiers mods);

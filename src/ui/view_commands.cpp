@@ -25,7 +25,7 @@ CommandEffect Done(bool edited, bool refresh = false) { return {true, edited, re
 }  // namespace
 
 QString ViewCommands::Text(const char* chinese, const char* english) const {
-    return QString::fromUtf8(Localized(station_.settings.Language, chinese, english));
+    return QString::fromUtf8(Localized(station_.Language(), chinese, english));
 }
 
 bool ViewCommands::Ask(const QString& prompt, double& value) const {
@@ -39,7 +39,7 @@ bool ViewCommands::Ask(const QString& prompt, double& value) const {
 }
 
 void ViewCommands::Fit(ViewMapping& view, int windowHeight) const {
-    view.Fit(windowHeight, station_.settings.PaperLenMm);
+    view.Fit(windowHeight, station_.settings.Read([](const AppSettings& s) { return s.PaperLenMm; }));
 }
 
 CommandEffect ViewCommands::Run(int id, COnePage* page, ViewMapping& view, int windowHeight) {
@@ -62,7 +62,7 @@ CommandEffect ViewCommands::Run(int id, COnePage* page, ViewMapping& view, int w
         none.handled = true;
         break;
     case kCmdTestDotted4:
-        none.handled = IsFourHead(station_.settings.edition);
+        none.handled = IsFourHead(station_.edition());
         break;
     default: return none;
     }
@@ -71,8 +71,9 @@ CommandEffect ViewCommands::Run(int id, COnePage* page, ViewMapping& view, int w
 }
 
 CommandEffect ViewCommands::RunPageCommand(int id, COnePage& page) {
-    const AppSettings& s = station_.settings;
-    const double tip = 4.0 * station_.params.machine.knifeTipComp;   // 0.1 mm -> plotter units
+    const AppSettings s = station_.settings.Get();
+    // 0.1 mm -> plotter units
+    const double tip = 4.0 * station_.params.Read([](const MachineParams& p) { return p.machine.knifeTipComp; });
     switch (id) {
     case kCmdSelectAll:
         SelectAll(page);
@@ -114,8 +115,8 @@ CommandEffect ViewCommands::RunPageCommand(int id, COnePage& page) {
         page.CalcBounds();
         return Done(true, true);
     case kCmdLeadIns:
-        ExtendCutEnds(page, tip, s.edition);
-        AddLeadIns(page, tip, s.edition);
+        ExtendCutEnds(page, tip, station_.edition());
+        AddLeadIns(page, tip, station_.edition());
         page.CalcBounds();
         return Done(true);
     default: return {};
@@ -133,10 +134,10 @@ CommandEffect ViewCommands::ManualPaging(COnePage& page) {
 }
 
 CommandEffect ViewCommands::BreakByAngle(COnePage& page) {
-    double degrees = station_.settings.BreakAngle;
+    double degrees = station_.settings.Read([](const AppSettings& s) { return s.BreakAngle; });
     if (!Ask(Text("曲线打断角度(1~90度):", "Break Angle(1~90deg):"), degrees)) return {true, false, false, false};
     if (!std::isfinite(degrees)) return {true, false, false, false};
-    station_.settings.BreakAngle = TruncToInt32(degrees);
+    station_.settings.Edit([degrees](AppSettings& s) { s.BreakAngle = TruncToInt32(degrees); });
     page.BreakByAngle(degrees);
     page.CalcBounds();
     return Done(true);

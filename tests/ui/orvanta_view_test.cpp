@@ -63,7 +63,7 @@ void OrvantaViewTest::curvesMoveOnlyWhenAllowedAndGrabbedInsideTheSelection() {
     b.Drag(inside, inside + QPoint(50, 0));   // not allowed: a rubber band, which moves nothing
     QCOMPARE(b.Page().curves[0].points[0], (Point{8000, 8000}));
 
-    b.station.settings.EnableCurveMove = 1;
+    b.station.settings.Edit([](AppSettings& s) { s.EnableCurveMove = 1; });
     select();
     QTest::mouseMove(&v, inside);
     QVERIFY(v.MovingSelection());
@@ -84,7 +84,7 @@ void OrvantaViewTest::curvesMoveOnlyWhenAllowedAndGrabbedInsideTheSelection() {
 
 void OrvantaViewTest::testCommandMakesHalfMillimetreDots() {
     ViewBench b(Edition::FourHead);
-    b.station.settings.DotDist = 50;   // 5 mm: 200 units
+    b.station.settings.Edit([](AppSettings& s) { s.DotDist = 50; });   // 5 mm: 200 units
     b.AddJob({Curve({{4000, 4000}, {8000, 4000}}, kFullCut)});
     CPelvaneView& v = b.Open();
     QVERIFY(v.HandleCommand(kCmdTestDotted4));

@@ -32,7 +32,7 @@ private slots:
 
 void PelvaneViewTest::fitsThePaperAndReportsThePointerInPlotterUnits() {
     ViewBench b;
-    b.station.settings.PaperLenMm = 2000;
+    b.station.settings.Edit([](AppSettings& s) { s.PaperLenMm = 2000; });
     b.AddJob({Curve({{0, 0}, {40000, 40000}})});
     CPelvaneView& v = b.Open();
     QCOMPARE(v.Mapping().z, 600.0 / 80000.0);

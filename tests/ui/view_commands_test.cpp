@@ -109,7 +109,7 @@ void ViewCommandsTest::eachCommandChangesThePageAsItShould() {
          [](const COnePage& p, const Station& s) {
              // The first selected curve (a straight line) has no corner: nothing breaks.
              QCOMPARE(p.curves.size(), std::size_t{4});
-             QCOMPARE(s.settings.BreakAngle, 45);
+             QCOMPARE(s.settings.Get().BreakAngle, 45);
          }},
         {"reverse selected", kCmdReverse, 0, false,
          [](const COnePage& p, const Station&) {
@@ -143,7 +143,7 @@ void ViewCommandsTest::eachCommandChangesThePageAsItShould() {
     };
     for (const Case& t : table) {
         ViewBench b;
-        b.station.settings.DotDist = 50;
+        b.station.settings.Edit([](AppSettings& s) { s.DotDist = 50; });
         b.AddJob(SmallPage());
         CPelvaneView& v = b.Open();
         v.SetNumberPrompt([&](const QString&, double& value) {
@@ -208,8 +208,8 @@ void ViewCommandsTest::promptsCanBeCancelled() {
     QVERIFY(v.HandleCommand(kCmdBreakByAngle));
     QCOMPARE(asked, QStringLiteral("曲线打断角度(1~90度): 15"));
     QCOMPARE(b.Page().curves.size(), before.size());
-    QCOMPARE(b.station.settings.BreakAngle, 15);
-    b.station.settings.Language = 1;
+    QCOMPARE(b.station.settings.Get().BreakAngle, 15);
+    b.station.settings.Edit([](AppSettings& s) { s.Language = 1; });
     QVERIFY(v.HandleCommand(kCmdManualYPaging));
     QCOMPARE(asked, QStringLiteral("Input Page Len(mm): 1000"));
     // A strip height of 0 pages nothing.

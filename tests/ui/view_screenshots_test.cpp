@@ -40,7 +40,7 @@ void ViewScreenshotsTest::garmentMarker() {
     ViewBench b;
     COnePage marker = bench::GarmentMarker();
     COnePage& job = b.AddJob(std::move(marker.curves), "marker.plt");
-    b.station.settings.PaperLenMm = 2000;
+    b.station.settings.Edit([](AppSettings& s) { s.PaperLenMm = 2000; });
     CPelvaneView& v = b.Open();
     v.resize(1200, 660);
     const QImage fit = v.grab().toImage();

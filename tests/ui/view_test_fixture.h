@@ -34,9 +34,11 @@ public:
     static constexpr int kHeight = 660;
 
     explicit ViewBench(Edition edition = Edition::TwoHead) : station(edition) {
-        station.settings.ProgramDir = dir.path().toStdString() + "/";
-        station.settings.HzFontPath = station.settings.ProgramDir + "fon_hz.bin";
-        station.settings.EnFontPath = station.settings.ProgramDir + "fon_en.bin";
+        station.settings.Edit([this](AppSettings& s) {
+            s.ProgramDir = dir.path().toStdString() + "/";
+            s.HzFontPath = s.ProgramDir + "fon_hz.bin";
+            s.EnFontPath = s.ProgramDir + "fon_en.bin";
+        });
         station.messages = [this](const std::string& m) { messages.push_back(m); };
     }
 
