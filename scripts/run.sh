@@ -41,6 +41,11 @@ else
   echo "No display: printing the sample from the command line, then a picture of the window under Xvfb."
   "$cli" --home "$home" render "$sample" -o "$home/shirt-preview.png"
   "$cli" --home "$home" print "$sample" --machine "127.0.0.1:$port"
+  # The plotter writes its record of the job once the job has ended.
+  for _ in $(seq 1 600); do
+    ls "$record"/job-*/ink.png > /dev/null 2>&1 && break
+    sleep 0.1
+  done
   mkdir -p "$home/DirAuto"
   cp "$sample" "$home/DirAuto/"   # the window prints it from the automatic folder
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
