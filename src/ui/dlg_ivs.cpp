@@ -1,0 +1,89 @@
+#include "ui/dlg_ivs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "ui/dialog_messages.h"
+#include "ui/field_form.h"
+
+namespace pv::ui {
+
+double CDlgIVS::UsedMl(std::int64_t drops) { return static_cast<double>(drops) * 0.005 * 0.001 * 0.001; }
+
+std::int64_t CDlgIVS::DropsOf(double ml) {
+    const double drops = ml * 200 * 1000 * 1000;
+    return static_cast<std::int64_t>(std::trunc(drops));
+}
+
+CDlgIVS::CDlgIVS(Station& station, QWidget* parent) : QDialog(parent), station_(station) {
+    setWindowTitle(tr("墨量统计"));
+    auto* layout = new QVBoxLayout(this);
+    show_ = new QCheckBox(tr("在主界面显示墨量信息"), this);
+    layout->addWidget(show_);
+    auto* grid = new QGridLayout;
+    const char* heads[2] = {"1# 已使用", "2# 已使用"};
+    const std::int64_t drops[2] = {station.settings.DropCountIB1, station.settings.DropCountIB2};
+    for (int h = 0; h < 2; ++h) {
+        used_[h] = new QLineEdit(QString::number(UsedMl(drops[h]), 'g', 15), this);
+        reset_[h] = new QPushButton(tr("清零(换新墨盒)"), this);
+        grid->addWidget(new QLabel(tr(heads[h]), this), h, 0);
+        grid->addWidget(used_[h], h, 1);
+        grid->addWidget(new QLabel(QStringLiteral("mL"), this), h, 2);
+        grid->addWidget(reset_[h], h, 3);
+        connect(reset_[h], &QPushButton::clicked, this, [this, h] { used_[h]->setText(QStringLiteral("0")); });
+    }
+    capacity_ = new QLineEdit(QString::number(station.settings.InkSum_mL), this);
+    grid->addWidget(new QLabel(tr("总容量"), this), 2, 0);
+    grid->addWidget(capacity_, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("mL"), this), 2, 2);
+    layout->addLayout(grid);
+    layout->addWidget(new QLabel(tr("提示：HP45新墨盒墨量大约40mL(毫升)左右"), this));
+    layout->addWidget(new QLabel(tr("一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)"), this));
+    show_->setChecked(station.settings.EnableInkVolumStatistic != 0);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    ok_ = new QPushButton(tr("确定"), this);
+    cancel_ = new QPushButton(tr("取消"), this);
+    ok_->setDefault(true);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    layout->addLayout(buttons);
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (Store()) accept();
+    });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool CDlgIVS::Store() {
+    const int language = station_.settings.Language;
+    struct Check {
+        QLineEdit* edit;
+        FieldKind kind;
+    };
+    const Check checks[3] = {{used_[0], FieldKind::Number}, {used_[1], FieldKind::Number},
+                             {capacity_, FieldKind::Integer}};
+    for (const Check& c : checks) {
+        if (auto message = CheckFieldText(c.edit->text(), c.kind, 0, kMaxMl, language)) {
+            ShowMessage(this, *message);
+            c.edit->setFocus();
+            c.edit->selectAll();
+            return false;
+        }
+    }
+    // Drops counted while the dialog was open give way to the fields.
+    AppSettings& s = station_.settings;
+    s.EnableInkVolumStatistic = show_->isChecked() ? 1 : 0;
+    s.DropCountIB1 = DropsOf(used_[0]->text().trimmed().toDouble());
+    s.DropCountIB2 = DropsOf(used_[1]->text().trimmed().toDouble());
+    s.InkSum_mL = capacity_->text().trimmed().toInt();
+    return true;
+}
+
+}  // namespace pv::ui

@@ -1,0 +1,55 @@
+#include "ui/dlg_offset.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "settings/localized.h"
+#include "ui/dialog_messages.h"
+#include "ui/field_form.h"
+
+namespace pv::ui {
+
+CDlgOffset::CDlgOffset(Station& station, QWidget* parent) : QDialog(parent), station_(station) {
+    setWindowTitle(tr("偏移设定"));
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    offset_ = new QLineEdit(QString::number(station.params.machine.leftOffsetMm), this);
+    row->addWidget(new QLabel(tr("左偏移"), this));
+    row->addWidget(offset_);
+    row->addWidget(new QLabel(QStringLiteral("mm"), this));
+    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    ok_ = new QPushButton(tr("确定"), this);
+    cancel_ = new QPushButton(tr("取消"), this);
+    ok_->setDefault(true);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    layout->addLayout(buttons);
+    connect(ok_, &QPushButton::clicked, this, &CDlgOffset::Confirm);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CDlgOffset::Confirm() {
+    const int language = station_.settings.Language;
+    if (auto message = CheckFieldText(offset_->text(), FieldKind::Integer, 0, kMaxOffsetMm, language)) {
+        ShowMessage(this, *message);
+        offset_->setFocus();
+        offset_->selectAll();
+        return;
+    }
+    station_.params.machine.leftOffsetMm = static_cast<std::uint16_t>(offset_->text().trimmed().toInt());
+    if (!station_.link.status.online.load()) {
+        // The offset stays in the copy and is used by printing until the
+        // next connection reads the machine's own.
+        ShowMessage(this, Localized(language, "脱机状态无法保存参数", "Offline!"));
+        return;
+    }
+    station_.link.queue.Push(0x25);
+    accept();
+}
+
+}  // namespace pv::ui
