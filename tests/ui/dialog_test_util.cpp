@@ -11,6 +11,7 @@ namespace pv::test {
 TestStation::TestStation(Edition edition, bool online) : station(std::make_unique<Station>(edition)) {
     InitProgramPaths(station->settings, dir.path().toStdString());
     NormaliseDirectories(station->settings);
+    station->settings.CustomString = std::string(Info(edition).welcomeText);
     station->link.status.online.store(online);
 }
 
