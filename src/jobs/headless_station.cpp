@@ -54,8 +54,14 @@ void HeadlessStation::Refresh() {
         Log("printing " + after->filePath + " (" + std::to_string(after->copies) + " left)");
 }
 
+void HeadlessStation::BandSent() {
+    std::lock_guard g(ui_);
+    station_.CollectInkDrops();
+}
+
 void HeadlessStation::PrintFinished(int result) {
     std::lock_guard g(ui_);
+    station_.CollectInkDrops();
     const COnePage* job = PrintingJob();
     const std::string name = job ? job->filePath : std::string("a job no longer listed");
     if (result == kPrintDone) {

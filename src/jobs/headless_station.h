@@ -36,7 +36,7 @@ public:
 
     // StationHost
     void PrintFinished(int result) override;
-    void BandSent() override {}
+    void BandSent() override;
     void Refresh() override;
     void SaveSettings() override;
     void ScanManualDirectory() override;

@@ -62,6 +62,19 @@ bool Station::StartPrint(const COnePage& job) {
     return r.result == kPrepareStarted;
 }
 
+void Station::CollectInkDrops() {
+    BandBuilder* bands = output.Bands();
+    if (!bands) return;
+    // Taken even when the statistic is off or the machine has four heads, so
+    // nothing counted earlier piles up (the builder counts nothing then).
+    const DropCounts d = bands->TakeDropCounts();
+    if (IsFourHead(edition_) || (d.head1 == 0 && d.head2 == 0)) return;
+    settings.Edit([&d](AppSettings& s) {
+        s.DropCountIB1 += d.head1;
+        s.DropCountIB2 += d.head2;
+    });
+}
+
 bool Station::AddFile(const std::string& path) {
     ReadJobResult read = ReadJobFile(path, settings.Get(), messages, ReadPath::AddCommand);
     if (read.result != 0) {

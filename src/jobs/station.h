@@ -47,6 +47,11 @@ public:
     // when nothing was added ("Open File Failed!" shown for a file that
     // could not be read; a file without curves is dropped silently).
     bool AddFile(const std::string& path);
+    // Adds the drops the band builder counted since the last call to the
+    // ink counters DropCountIB1/DropCountIB2 (two-head machine, ink
+    // statistic on).  Called on the window's thread when a band has been
+    // sent and when a print ends.
+    void CollectInkDrops();
     bool Undo() { return undo.Undo(jobs, edition_); }
     bool Redo() { return undo.Redo(jobs, edition_); }
 
