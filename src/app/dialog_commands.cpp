@@ -33,15 +33,15 @@ void OpenNetworkDialog(WindowStation& ws, QWidget* parent) {
 
 void OpenInkStatistics(WindowStation& ws, QWidget* parent) {
     // The four-head edition keeps no ink statistics.
-    if (IsFourHead(ws.station.settings.edition)) return;
+    if (IsFourHead(ws.station.edition())) return;
     ui::CDlgIVS dialog(ws.station, parent);
     dialog.exec();
 }
 
 void OpenFirmwareUpdate(WindowStation& ws, QWidget* parent) {
-    const AppSettings& s = ws.station.settings;
+    const AppSettings s = ws.station.settings.Get();
     const FirmwareMenuAnswer answer = AnswerFirmwareMenu(s.edition, ws.station.link.status.online.load(),
-                                                         ws.station.params, s.ConnectViaEth != 0, s.Language);
+                                                         ws.station.params.Get(), s.ConnectViaEth != 0, s.Language);
     if (!answer.message.empty()) ui::ShowMessage(parent, answer.message.c_str());
     if (!answer.openDialog) return;
     ui::CDlgFirmUpdate dialog(ws.link.commu(), s.Language, parent);

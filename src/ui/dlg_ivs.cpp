@@ -28,7 +28,8 @@ CDlgIVS::CDlgIVS(Station& station, QWidget* parent) : QDialog(parent), station_(
     layout->addWidget(show_);
     auto* grid = new QGridLayout;
     const char* heads[2] = {"1# 已使用", "2# 已使用"};
-    const std::int64_t drops[2] = {station.settings.DropCountIB1, station.settings.DropCountIB2};
+    const AppSettings settings = station.settings.Get();
+    const std::int64_t drops[2] = {settings.DropCountIB1, settings.DropCountIB2};
     for (int h = 0; h < 2; ++h) {
         used_[h] = new QLineEdit(QString::number(UsedMl(drops[h]), 'g', 15), this);
         reset_[h] = new QPushButton(tr("清零(换新墨盒)"), this);
@@ -38,14 +39,14 @@ CDlgIVS::CDlgIVS(Station& station, QWidget* parent) : QDialog(parent), station_(
         grid->addWidget(reset_[h], h, 3);
         connect(reset_[h], &QPushButton::clicked, this, [this, h] { used_[h]->setText(QStringLiteral("0")); });
     }
-    capacity_ = new QLineEdit(QString::number(station.settings.InkSum_mL), this);
+    capacity_ = new QLineEdit(QString::number(settings.InkSum_mL), this);
     grid->addWidget(new QLabel(tr("总容量"), this), 2, 0);
     grid->addWidget(capacity_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("mL"), this), 2, 2);
     layout->addLayout(grid);
     layout->addWidget(new QLabel(tr("提示：HP45新墨盒墨量大约40mL(毫升)左右"), this));
     layout->addWidget(new QLabel(tr("一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)"), this));
-    show_->setChecked(station.settings.EnableInkVolumStatistic != 0);
+    show_->setChecked(settings.EnableInkVolumStatistic != 0);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -62,7 +63,7 @@ CDlgIVS::CDlgIVS(Station& station, QWidget* parent) : QDialog(parent), station_(
 }
 
 bool CDlgIVS::Store() {
-    const int language = station_.settings.Language;
+    const int language = station_.Language();
     struct Check {
         QLineEdit* edit;
         FieldKind kind;
@@ -78,11 +79,16 @@ bool CDlgIVS::Store() {
         }
     }
     // Drops counted while the dialog was open give way to the fields.
-    AppSettings& s = station_.settings;
-    s.EnableInkVolumStatistic = show_->isChecked() ? 1 : 0;
-    s.DropCountIB1 = DropsOf(used_[0]->text().trimmed().toDouble());
-    s.DropCountIB2 = DropsOf(used_[1]->text().trimmed().toDouble());
-    s.InkSum_mL = capacity_->text().trimmed().toInt();
+    const int show = show_->isChecked() ? 1 : 0;
+    const std::int64_t drops1 = DropsOf(used_[0]->text().trimmed().toDouble());
+    const std::int64_t drops2 = DropsOf(used_[1]->text().trimmed().toDouble());
+    const int capacity = capacity_->text().trimmed().toInt();
+    station_.settings.Edit([&](AppSettings& s) {
+        s.EnableInkVolumStatistic = show;
+        s.DropCountIB1 = drops1;
+        s.DropCountIB2 = drops2;
+        s.InkSum_mL = capacity;
+    });
     return true;
 }
 

@@ -16,7 +16,7 @@ CDlgOffset::CDlgOffset(Station& station, QWidget* parent) : QDialog(parent), sta
     setWindowTitle(tr("偏移设定"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    offset_ = new QLineEdit(QString::number(station.params.machine.leftOffsetMm), this);
+    offset_ = new QLineEdit(QString::number(station.params.Read([](const MachineParams& p) { return p.machine.leftOffsetMm; })), this);
     row->addWidget(new QLabel(tr("左偏移"), this));
     row->addWidget(offset_);
     row->addWidget(new QLabel(QStringLiteral("mm"), this));
@@ -34,14 +34,15 @@ CDlgOffset::CDlgOffset(Station& station, QWidget* parent) : QDialog(parent), sta
 }
 
 void CDlgOffset::Confirm() {
-    const int language = station_.settings.Language;
+    const int language = station_.Language();
     if (auto message = CheckFieldText(offset_->text(), FieldKind::Integer, 0, kMaxOffsetMm, language)) {
         ShowMessage(this, *message);
         offset_->setFocus();
         offset_->selectAll();
         return;
     }
-    station_.params.machine.leftOffsetMm = static_cast<std::uint16_t>(offset_->text().trimmed().toInt());
+    const auto offset = static_cast<std::uint16_t>(offset_->text().trimmed().toInt());
+    station_.params.Edit([offset](MachineParams& p) { p.machine.leftOffsetMm = offset; });
     if (!station_.link.status.online.load()) {
         // The offset stays in the copy and is used by printing until the
         // next connection reads the machine's own.

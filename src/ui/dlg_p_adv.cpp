@@ -19,7 +19,7 @@ int RoundHalfAway(double v) { return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5)
 }  // namespace
 
 CDlgPAdv::CDlgPAdv(Station& station, QWidget* parent)
-    : ParaPage(station, Capture::Advanced, parent), form_("pv::ui::CDlgPAdv", AdvancedFields(station.settings.edition)) {
+    : ParaPage(station, Capture::Advanced, parent), form_("pv::ui::CDlgPAdv", AdvancedFields(station.edition())) {
     const int next = form_.Build(this, Body());
     auto* buttons = new QHBoxLayout;
     unlock_ = new QPushButton(tr("解除锁定"), this);
@@ -36,7 +36,7 @@ CDlgPAdv::CDlgPAdv(Station& station, QWidget* parent)
         if (!ok) return std::nullopt;
         return text;
     };
-    form_.Load(station_.settings, station_.params);
+    form_.Load(station_.settings.Get(), station_.params.Get());
     form_.Show();
     form_.SetEnabled(false);
 }

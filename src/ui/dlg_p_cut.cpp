@@ -7,7 +7,7 @@ namespace pv::ui {
 CDlgPCut::CDlgPCut(Station& station, QWidget* parent)
     : ParaPage(station, Capture::Inactive, parent), form_("pv::ui::CDlgPCut", CutFields()) {
     form_.Build(this, Body());
-    form_.Load(station_.settings, station_.params);
+    form_.Load(station_.settings.Get(), station_.params.Get());
     form_.Show();
     form_.SetEnabled(Online());
 }

@@ -81,7 +81,7 @@ CDlgPDir::CDlgPDir(Station& station, QWidget* parent) : ParaPage(station, Captur
 }
 
 void CDlgPDir::Load() {
-    const AppSettings& s = station_.settings;
+    const AppSettings s = station_.settings.Get();
     folders_[Manual]->setText(Utf8(s.ManDir));
     folders_[Automatic]->setText(Utf8(s.AutoDir));
     folders_[Backup]->setText(Utf8(s.BackupDir));
@@ -90,7 +90,7 @@ void CDlgPDir::Load() {
     logoSize_->setText(QString::number(s.CusStrFontSize));
     filter_->setText(Utf8(s.PrtFileExtension));
     if (auto* b = lineWidth_->button(s.LineWidth - 1)) b->setChecked(true);
-    darkLines_->setChecked(station_.params.machine.darkLines != 0);
+    darkLines_->setChecked(station_.params.Read([](const MachineParams& p) { return p.machine.darkLines != 0; }));
     darkLines_->setEnabled(Online());
 }
 
@@ -99,7 +99,8 @@ void CDlgPDir::Browse(Folder which) {
     if (path.isEmpty()) return;   // cancelled
     path = QDir::fromNativeSeparators(path);
     if (!path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
-    if (path == Utf8(station_.settings.ProgramDir) || path.size() < 3) {
+    const QString program = Utf8(station_.settings.Read([](const AppSettings& s) { return s.ProgramDir; }));
+    if (path == program || path.size() < 3) {
         ShowMessage(this, "非法的临时文件目录", QStringLiteral(" "));
         return;
     }
@@ -114,9 +115,13 @@ bool CDlgPDir::Apply() {
         logoSize_->selectAll();
         return false;
     }
-    AppSettings& s = station_.settings;
-    s.AutoDir = folders_[Automatic]->text().toStdString();
-    s.ManDir = folders_[Manual]->text().toStdString();
+    const std::string autoDir = folders_[Automatic]->text().toStdString();
+    const std::string manDir = folders_[Manual]->text().toStdString();
+    const bool wasBackingUp = station_.settings.Edit([&](AppSettings& s) {
+        s.AutoDir = autoDir;
+        s.ManDir = manDir;
+        return s.BackupPrintedFiles != 0;
+    });
 
     QString backup = folders_[Backup]->text().trimmed();
     if (backup.isEmpty()) {
@@ -128,18 +133,31 @@ bool CDlgPDir::Apply() {
     if (!FolderExists(backup)) {
         QDir().mkdir(WithoutTrailingSeparator(backup));
         QThread::msleep(10);
-        if (!FolderExists(backup) && s.BackupPrintedFiles != 0)
+        if (!FolderExists(backup) && wasBackingUp)
             ShowMessage(this, Localized(language, "创建备份目录失败!", "Failed to create backup dir"));
     }
+    // The directory rules look at the disk: they work on a copy, and only the
+    // page's fields go back into the record.
+    AppSettings s = station_.settings.Get();
     s.BackupDir = backup.toStdString();
     NormaliseDirectories(s);
-
     s.BackupPrintedFiles = backup_->isChecked() ? 1 : 0;
     s.PrtFileExtension = filter_->text().toStdString();
     if (lineWidth_->checkedId() >= 0) s.LineWidth = lineWidth_->checkedId() + 1;
     s.CustomString = logo_->text().toStdString();
     s.CusStrFontSize = logoSize_->text().trimmed().toInt();
-    station_.params.machine.darkLines = darkLines_->isChecked() ? 1 : 0;
+    station_.settings.Edit([&s](AppSettings& r) {
+        r.AutoDir = s.AutoDir;
+        r.ManDir = s.ManDir;
+        r.BackupDir = s.BackupDir;
+        r.BackupPrintedFiles = s.BackupPrintedFiles;
+        r.PrtFileExtension = s.PrtFileExtension;
+        r.LineWidth = s.LineWidth;
+        r.CustomString = s.CustomString;
+        r.CusStrFontSize = s.CusStrFontSize;
+    });
+    const std::uint8_t dark = darkLines_->isChecked() ? 1 : 0;
+    station_.params.Edit([dark](MachineParams& p) { p.machine.darkLines = dark; });
     if (Online()) station_.link.queue.Push(0x25);
     // The folders may have been replaced by the rules.
     Load();

@@ -24,8 +24,8 @@ std::vector<FormField> MachinePageFields(Edition e) {
 
 CDlgPMac::CDlgPMac(Station& station, QWidget* parent)
     : ParaPage(station, Capture::Machine, parent),
-      form_("pv::ui::CDlgPMac", MachinePageFields(station.settings.edition)) {
-    const MachineParaBlock& b = station_.params.machine;
+      form_("pv::ui::CDlgPMac", MachinePageFields(station.edition())) {
+    const MachineParaBlock b = station_.params.Get().machine;
     auto* top = new QHBoxLayout;
     if (IsFourHead(edition())) {
         combination_ = new QComboBox(this);
@@ -46,10 +46,11 @@ CDlgPMac::CDlgPMac(Station& station, QWidget* parent)
     top->addStretch(1);
     Body()->addLayout(top, 0, 0, 1, 2);
     form_.Build(this, Body(), 1);
-    form_.Load(station_.settings, station_.params);
+    form_.Load(station_.settings.Get(), station_.params.Get());
     form_.Show();
     // The four-head edition keeps a copy of the correction in the settings.
-    if (IsFourHead(edition())) station_.settings.IBLRError = b.bidirCorrection;
+    if (IsFourHead(edition()))
+        station_.settings.Edit([&b](AppSettings& s) { s.IBLRError = b.bidirCorrection; });
 
     const bool online = Online();
     form_.SetEnabled(online);
@@ -73,16 +74,21 @@ std::uint8_t CDlgPMac::HeadEnable() const {
 
 bool CDlgPMac::Apply() {
     if (!form_.Read(Language(), this)) return false;
-    MachineParaBlock& b = station_.params.machine;
     form_.Store(station_.settings, station_.params);
-    if (IsFourHead(edition())) {
-        b.headCombination = static_cast<std::uint8_t>(combination_->currentIndex());
-        station_.settings.IBLRError = b.bidirCorrection;
-    } else {
-        b.headEnable = HeadEnable();
-        station_.settings.IB1PosToR = b.head1PosRight;
-        station_.settings.IB2PosToR = b.head2PosRight;
-    }
+    const bool four = IsFourHead(edition());
+    const std::uint8_t heads = four ? static_cast<std::uint8_t>(combination_->currentIndex()) : HeadEnable();
+    const MachineParaBlock b = station_.params.Edit([four, heads](MachineParams& p) {
+        (four ? p.machine.headCombination : p.machine.headEnable) = heads;
+        return p.machine;
+    });
+    station_.settings.Edit([four, &b](AppSettings& s) {
+        if (four) {
+            s.IBLRError = b.bidirCorrection;
+        } else {
+            s.IB1PosToR = b.head1PosRight;
+            s.IB2PosToR = b.head2PosRight;
+        }
+    });
     SendOrTellOffline(0x25);
     return true;
 }

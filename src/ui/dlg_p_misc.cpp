@@ -27,17 +27,18 @@ CDlgPMisc::CDlgPMisc(Station& station, QWidget* parent)
         tl->addWidget(fileTypes_[i]);
     }
     Body()->addWidget(types, next, 0);
-    const int type = station_.settings.ManualAddFileType;
+    const AppSettings settings = station_.settings.Get();
+    const int type = settings.ManualAddFileType;
     fileTypes_[type >= 0 && type < 4 ? type : 1]->setChecked(true);
     if (IsFourHead(edition())) {
         auto* custom = new QGroupBox(tr("定制功能"), this);
         auto* cl = new QVBoxLayout(custom);
         curveMove_ = new QCheckBox(tr("允许移动选中的曲线"), this);
-        curveMove_->setChecked(station_.settings.EnableCurveMove != 0);
+        curveMove_->setChecked(settings.EnableCurveMove != 0);
         cl->addWidget(curveMove_);
         Body()->addWidget(custom, next, 1);
     }
-    form_.Load(station_.settings, station_.params);
+    form_.Load(settings, station_.params.Get());
     form_.Show();
     form_.SetEnabled(Online());
     secondWrite_.setSingleShot(true);
@@ -57,9 +58,14 @@ void CDlgPMisc::SendSecondWrite() { station_.link.queue.Push(0x25); }
 bool CDlgPMisc::Apply() {
     if (!form_.Read(Language(), this)) return false;
     form_.Store(station_.settings, station_.params);
+    int type = -1;
     for (int i = 0; i < 4; ++i)
-        if (fileTypes_[i]->isChecked()) station_.settings.ManualAddFileType = i;
-    if (curveMove_) station_.settings.EnableCurveMove = curveMove_->isChecked() ? 1 : 0;
+        if (fileTypes_[i]->isChecked()) type = i;
+    const int curveMove = curveMove_ && curveMove_->isChecked() ? 1 : 0;
+    station_.settings.Edit([this, type, curveMove](AppSettings& s) {
+        if (type >= 0) s.ManualAddFileType = type;
+        if (curveMove_) s.EnableCurveMove = curveMove;
+    });
     if (!Online()) {
         TellOffline();
         return true;

@@ -52,7 +52,7 @@ CDlgPSize::CDlgPSize(Station& station, QWidget* parent) : ParaPage(station, Capt
     g->addWidget(onComputer_, 5, 0, 1, 2);
     Body()->addWidget(group, 0, 0);
 
-    const bool computer = station_.settings.RatioSaveTo == 1;
+    const bool computer = station_.settings.Read([](const AppSettings& s) { return s.RatioSaveTo == 1; });
     (computer ? onComputer_ : onMachine_)->setChecked(true);
     LoadFrom(computer);
     connect(onMachine_, &QRadioButton::clicked, this, [this] { LoadFrom(false); });
@@ -61,8 +61,8 @@ CDlgPSize::CDlgPSize(Station& station, QWidget* parent) : ParaPage(station, Capt
 }
 
 void CDlgPSize::LoadFrom(bool computer) {
-    const AppSettings& s = station_.settings;
-    const MachineParaBlock& b = station_.params.machine;
+    const AppSettings s = station_.settings.Get();
+    const MachineParaBlock b = station_.params.Get().machine;
     const double stored[2] = {computer ? double(s.Measure10000X) : double(b.scaleMeasureX),
                               computer ? double(s.Measure10000Y) : double(b.scaleMeasureY)};
     for (int a = 0; a < 2; ++a) {
@@ -98,14 +98,20 @@ bool CDlgPSize::Update() {
 bool CDlgPSize::Apply() {
     std::array<double, 2> m{};
     if (!ReadMeasured(m)) return false;
+    const std::int32_t x = StoredFromEdited(m[0], 10);
+    const std::int32_t y = StoredFromEdited(m[1], 10);
     if (onComputer_->isChecked()) {
-        station_.settings.RatioSaveTo = 1;
-        station_.settings.Measure10000X = StoredFromEdited(m[0], 10);
-        station_.settings.Measure10000Y = StoredFromEdited(m[1], 10);
+        station_.settings.Edit([x, y](AppSettings& s) {
+            s.RatioSaveTo = 1;
+            s.Measure10000X = x;
+            s.Measure10000Y = y;
+        });
     } else {
-        station_.settings.RatioSaveTo = 0;
-        station_.params.machine.scaleMeasureX = static_cast<std::uint16_t>(StoredFromEdited(m[0], 10));
-        station_.params.machine.scaleMeasureY = static_cast<std::uint16_t>(StoredFromEdited(m[1], 10));
+        station_.settings.Edit([](AppSettings& s) { s.RatioSaveTo = 0; });
+        station_.params.Edit([x, y](MachineParams& p) {
+            p.machine.scaleMeasureX = static_cast<std::uint16_t>(x);
+            p.machine.scaleMeasureY = static_cast<std::uint16_t>(y);
+        });
     }
     SendOrTellOffline(0x25);
     return true;

@@ -45,9 +45,9 @@ std::vector<FormField> UserFields(Edition e) {
 }  // namespace
 
 CDlgPUser::CDlgPUser(Station& station, QWidget* parent)
-    : ParaPage(station, Capture::None, parent), form_("pv::ui::CDlgPUser", UserFields(station.settings.edition)) {
+    : ParaPage(station, Capture::None, parent), form_("pv::ui::CDlgPUser", UserFields(station.edition())) {
     form_.Build(this, Body());
-    form_.Load(station_.settings, station_.params);
+    form_.Load(station_.settings.Get(), station_.params.Get());
     form_.Show();
 }
 

@@ -85,9 +85,9 @@ CDlgPara::CDlgPara(Station& station, QWidget* parent) : QDialog(parent), tabs_(n
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 2, 1);
     layout->addWidget(tabs_);
-    for (Page page : PagesOf(station.settings.edition)) {
+    for (Page page : PagesOf(station.edition())) {
         ParaPage* p = MakePage(page, station, tabs_);
-        tabs_->addTab(p, TabLabel(page, station.settings.edition, station.settings.Language));
+        tabs_->addTab(p, TabLabel(page, station.edition(), station.Language()));
         connect(p, &ParaPage::closeAccepted, this, &QDialog::accept);
         connect(p, &ParaPage::closeRejected, this, &QDialog::reject);
     }

@@ -24,7 +24,8 @@ CDlgSetEth::CDlgSetEth(Station& station, const QStringList& localAddresses, QWid
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("绘图仪IP"), this));
-    const auto address = static_cast<std::uint32_t>(station.settings.MachineIP);
+    const auto address =
+        static_cast<std::uint32_t>(station.settings.Read([](const AppSettings& s) { return s.MachineIP; }));
     for (int i = 0; i < 4; ++i) {
         fields_[i] = new QSpinBox(this);
         fields_[i]->setRange(0, 255);
@@ -48,7 +49,7 @@ CDlgSetEth::CDlgSetEth(Station& station, const QStringList& localAddresses, QWid
     for (int i = 0; i < localAddresses.size(); ++i)
         listed += QStringLiteral("(%1)%2 ").arg(i + 1).arg(localAddresses[i]);
     list_->setText(listed);
-    const int language = station.settings.Language;
+    const int language = station.Language();
     count_->setText(QString::fromUtf8(Localized(language, "本电脑共有%1个网卡:", "This PC has %1 net card:"))
                         .arg(localAddresses.size()));
 

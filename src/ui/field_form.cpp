@@ -212,13 +212,28 @@ bool FieldForm::Read(int language, QWidget* messageParent) {
     return true;
 }
 
+void FieldForm::StoreRow(std::size_t i, AppSettings& s, MachineParams& p) const {
+    const FormField& f = fields_[i];
+    const long long stored = f.kind == FieldKind::Flag ? (held_[i] != 0 ? 1 : 0) : StoredFromEdited(held_[i], f.scale);
+    f.target.Set(s, p, stored);
+}
+
 void FieldForm::Store(AppSettings& s, MachineParams& p) const {
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const FormField& f = fields_[i];
-        const long long stored =
-            f.kind == FieldKind::Flag ? (held_[i] != 0 ? 1 : 0) : StoredFromEdited(held_[i], f.scale);
-        f.target.Set(s, p, stored);
-    }
+    for (std::size_t i = 0; i < fields_.size(); ++i) StoreRow(i, s, p);
+}
+
+void FieldForm::Store(SharedRecord<AppSettings>& s, SharedRecord<MachineParams>& p) const {
+    // Each row writes into one record only; the other argument is a scratch.
+    s.Edit([this](AppSettings& settings) {
+        MachineParams unused;
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (fields_[i].target.record == FieldTarget::Record::Setting) StoreRow(i, settings, unused);
+    });
+    p.Edit([this](MachineParams& params) {
+        AppSettings unused;
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (fields_[i].target.record != FieldTarget::Record::Setting) StoreRow(i, unused, params);
+    });
 }
 
 void FieldForm::SetEnabled(bool enabled) {

@@ -15,6 +15,7 @@
 
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
+#include "settings/shared_record.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -79,7 +80,9 @@ public:
     // focus goes to the field and false is returned; the held values of the
     // failing and later fields are left as they were.
     bool Read(int language, QWidget* messageParent);
-    // Records ← held values.
+    // Records ← held values: only the fields of the rows, each record
+    // changed under its own lock.
+    void Store(SharedRecord<AppSettings>& s, SharedRecord<MachineParams>& p) const;
     void Store(AppSettings& s, MachineParams& p) const;
 
     void SetEnabled(bool enabled);
@@ -96,6 +99,8 @@ public:
     QWidget* Widget(std::size_t i) const { return widgets_[i]; }
 
 private:
+    void StoreRow(std::size_t i, AppSettings& s, MachineParams& p) const;
+
     const char* context_;
     std::vector<FormField> fields_;
     std::vector<double> held_;

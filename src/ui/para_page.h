@@ -45,8 +45,8 @@ protected:
     // The grid the page lays its groups out in, above the buttons.
     QGridLayout* Body() const { return body_; }
     bool Online() const { return station_.link.status.online.load(); }
-    int Language() const { return station_.settings.Language; }
-    Edition edition() const { return station_.settings.edition; }
+    int Language() const { return station_.Language(); }
+    Edition edition() const { return station_.edition(); }
     // Online: queue the write of a record (0x24 or 0x25).  Offline: tell the
     // operator that nothing could be saved.
     void SendOrTellOffline(std::uint8_t code);

@@ -9,9 +9,11 @@
 namespace pv::test {
 
 TestStation::TestStation(Edition edition, bool online) : station(std::make_unique<Station>(edition)) {
-    InitProgramPaths(station->settings, dir.path().toStdString());
-    NormaliseDirectories(station->settings);
-    station->settings.CustomString = std::string(Info(edition).welcomeText);
+    station->settings.Edit([&](AppSettings& s) {
+        InitProgramPaths(s, dir.path().toStdString());
+        NormaliseDirectories(s);
+        s.CustomString = std::string(Info(edition).welcomeText);
+    });
     station->link.status.online.store(online);
 }
 

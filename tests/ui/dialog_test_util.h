@@ -21,6 +21,9 @@ struct TestStation {
     std::unique_ptr<Station> station;
     Station& operator*() { return *station; }
     Station* operator->() { return station.get(); }
+    // Copies of the two records as they are now.
+    AppSettings S() const { return station->settings.Get(); }
+    MachineParams P() const { return station->params.Get(); }
 };
 
 // While it lives, every message box that becomes the active modal window is

@@ -28,7 +28,7 @@ void PageScreenshotsTest::everyTabOfBothEditionsFitsTheDialog() {
     for (Edition e : {Edition::TwoHead, Edition::FourHead}) {
         for (int language : {0, 1}) {
             TestStation ts(e);
-            ts->settings.Language = language;
+            ts->settings.Edit([&](AppSettings& s) { s.Language = language; });
             CDlgPara dialog(*ts);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));

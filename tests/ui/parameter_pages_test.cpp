@@ -121,9 +121,9 @@ void ParameterPagesTest::rangeFailuresStopTheApply() {
     QFETCH(QString, focus);
 
     TestStation ts(Edition::TwoHead);
-    ts->settings.Language = language;
-    const AppSettings settingsBefore = ts->settings;
-    const MachineParams paramsBefore = ts->params;
+    ts->settings.Edit([&](AppSettings& s) { s.Language = language; });
+    const AppSettings settingsBefore = ts.S();
+    const MachineParams paramsBefore = ts.P();
     CDlgPara dialog(*ts);
     ParaPage* page = PageOf(dialog, tab);
     QVERIFY(page);
@@ -142,10 +142,10 @@ void ParameterPagesTest::rangeFailuresStopTheApply() {
     QCOMPARE(answers.messages, QStringList{message});
     QCOMPARE(dialog.focusWidget(), EditOf(page, focus.toUtf8().constData()));
     // Nothing applied, nothing sent.
-    QVERIFY(ts->params == paramsBefore);
-    QCOMPARE(ts->settings.PaperLenMm, settingsBefore.PaperLenMm);
-    QCOMPARE(ts->settings.DotDist, settingsBefore.DotDist);
-    QCOMPARE(ts->settings.CutOffDistX, settingsBefore.CutOffDistX);
+    QVERIFY(ts.P() == paramsBefore);
+    QCOMPARE(ts.S().PaperLenMm, settingsBefore.PaperLenMm);
+    QCOMPARE(ts.S().DotDist, settingsBefore.DotDist);
+    QCOMPARE(ts.S().CutOffDistX, settingsBefore.CutOffDistX);
     QCOMPARE(ts->link.queue.Count(), 0);
 }
 
@@ -201,7 +201,7 @@ void ParameterPagesTest::fieldsStoreTheirScaledTruncatedValues() {
     if (i < 0) i = field == "DotDist"      ? form->IndexOf(&AppSettings::DotDist)
                    : field == "PaperLenMm" ? form->IndexOf(&AppSettings::PaperLenMm)
                                            : form->IndexOf(&AppSettings::CutOffDistX);
-    QCOMPARE(form->Field(i).target.Get(ts->settings, ts->params), stored);
+    QCOMPARE(form->Field(i).target.Get(ts.S(), ts.P()), stored);
 }
 
 void ParameterPagesTest::applyQueuesTheRecordsOfThePage() {
@@ -240,7 +240,7 @@ void ParameterPagesTest::miscPageSendsTheMachineRecordAfterTheGap() {
 void ParameterPagesTest::offlinePagesAreReadOnlyAndApplySaysSo() {
     for (int language : {0, 1}) {
         TestStation ts(Edition::TwoHead, /*online=*/false);
-        ts->settings.Language = language;
+        ts->settings.Edit([&](AppSettings& s) { s.Language = language; });
         const QString offline = language == 0 ? "脱机状态无法保存参数" : "Offline!";
         CDlgPara dialog(*ts);
 
@@ -273,13 +273,13 @@ void ParameterPagesTest::offlinePagesAreReadOnlyAndApplySaysSo() {
         QCOMPARE(answers.messages.size(), 4);
         // Nothing went to the queue, but the copy keeps the new values.
         QCOMPARE(ts->link.queue.Count(), 0);
-        QCOMPARE(ts->params.adv.cutMaxSpeed, 321);
+        QCOMPARE(ts.P().adv.cutMaxSpeed, 321);
     }
 }
 
 void ParameterPagesTest::headBoxesKeepOneHeadAndShowTheHeldValues() {
     TestStation ts(Edition::TwoHead);
-    ts->params.machine.headEnable = 1;   // only 1#
+    ts->params.Edit([](MachineParams& p) { p.machine.headEnable = 1; });   // only 1#
     CDlgPara dialog(*ts);
     auto* mac = dialog.Find<CDlgPMac>();
     QVERIFY(mac->head1Check()->isChecked());
@@ -292,15 +292,15 @@ void ParameterPagesTest::headBoxesKeepOneHeadAndShowTheHeldValues() {
     QVERIFY(mac->head2Check()->isChecked());
     QCOMPARE(overlap->text(), QString("2"));
     QVERIFY(mac->Apply());
-    QCOMPARE(ts->params.machine.headEnable, 2);
+    QCOMPARE(ts.P().machine.headEnable, 2);
 
     QTest::mouseClick(mac->head1Check(), Qt::LeftButton);
     QVERIFY(mac->head1Check()->isChecked() && mac->head2Check()->isChecked());
     QVERIFY(mac->Apply());
-    QCOMPARE(ts->params.machine.headEnable, 0);
+    QCOMPARE(ts.P().machine.headEnable, 0);
     QTest::mouseClick(mac->head2Check(), Qt::LeftButton);
     QVERIFY(mac->Apply());
-    QCOMPARE(ts->params.machine.headEnable, 1);
+    QCOMPARE(ts.P().machine.headEnable, 1);
 }
 
 void ParameterPagesTest::machinePageCopiesTheHeadPositionsIntoTheSettings() {
@@ -311,19 +311,19 @@ void ParameterPagesTest::machinePageCopiesTheHeadPositionsIntoTheSettings() {
         EditOf(mac, "head1PosRight")->setText("17");
         EditOf(mac, "head2PosRight")->setText("230");
         QVERIFY(mac->Apply());
-        QCOMPARE(ts->settings.IB1PosToR, 17);
-        QCOMPARE(ts->settings.IB2PosToR, 230);
+        QCOMPARE(ts.S().IB1PosToR, 17);
+        QCOMPARE(ts.S().IB2PosToR, 230);
     }
     {
         TestStation ts(Edition::FourHead);
         CDlgPara dialog(*ts);
         auto* ink = dialog.Find<CDlgPMac>();
-        QCOMPARE(ts->settings.IBLRError, 1000);   // copied when the page loads
+        QCOMPARE(ts.S().IBLRError, 1000);   // copied when the page loads
         EditOf(ink, "bidirCorrection")->setText("3.5");
         ink->combinationList()->setCurrentIndex(4);
         QVERIFY(ink->Apply());
-        QCOMPARE(ts->settings.IBLRError, 350);
-        QCOMPARE(ts->params.machine.headCombination, 4);
+        QCOMPARE(ts.S().IBLRError, 350);
+        QCOMPARE(ts.P().machine.headCombination, 4);
         QCOMPARE(ink->combinationList()->itemText(3), QString("3-HP45(1#+2#+3#+4#)"));
     }
 }
@@ -331,7 +331,7 @@ void ParameterPagesTest::machinePageCopiesTheHeadPositionsIntoTheSettings() {
 void ParameterPagesTest::advancedPageUnlocksOnlyWithThePassword() {
     for (int language : {0, 1}) {
         TestStation ts(Edition::TwoHead);
-        ts->settings.Language = language;
+        ts->settings.Edit([&](AppSettings& s) { s.Language = language; });
         CDlgPara dialog(*ts);
         auto* adv = dialog.Find<CDlgPAdv>();
         FieldForm* form = adv->Form();
@@ -386,15 +386,15 @@ void ParameterPagesTest::recommendedValuesFollowTheCarriagePulses() {
     QFETCH(QString, interval);
     QFETCH(QString, gap);
     TestStation ts(Edition::TwoHead);
-    ts->params.adv.fireIntervalPulses = 3;
-    const MachineParams before = ts->params;
+    ts->params.Edit([&](MachineParams& p) { p.adv.fireIntervalPulses = 3; });
+    const MachineParams before = ts.P();
     CDlgPara dialog(*ts);
     auto* adv = dialog.Find<CDlgPAdv>();
     EditOf(adv, "carriagePulsesPerMm")->setText(pulses);
     QVERIFY(adv->Recommend());   // works while locked
     QCOMPARE(EditOf(adv, "fireIntervalPulses")->text(), interval);
     QCOMPARE(EditOf(adv, "nozzleColumnGapPx")->text(), gap);
-    QVERIFY(ts->params == before);   // nothing stored before Apply
+    QVERIFY(ts.P() == before);   // nothing stored before Apply
     QCOMPARE(ts->link.queue.Count(), 0);
 }
 
@@ -410,21 +410,21 @@ void ParameterPagesTest::sizePageUpdatesAndStoresWhereTheRadioSays() {
         QVERIFY(size->Update());
         QCOMPARE(size->scaleEdit(CDlgPSize::AlongFeed)->text(), QString("0.9988"));
         QVERIFY(size->Apply());
-        QCOMPARE(ts->settings.RatioSaveTo, computer ? 1 : 0);
-        QCOMPARE(computer ? ts->settings.Measure10000X : ts->params.machine.scaleMeasureX, 10012);
-        QCOMPARE(computer ? ts->params.machine.scaleMeasureX : ts->settings.Measure10000X, 10000);
+        QCOMPARE(ts.S().RatioSaveTo, computer ? 1 : 0);
+        QCOMPARE(computer ? ts.S().Measure10000X : ts.P().machine.scaleMeasureX, 10012);
+        QCOMPARE(computer ? ts.P().machine.scaleMeasureX : ts.S().Measure10000X, 10000);
         QCOMPARE(DrainQueue(*ts), std::vector<int>{0x25});
     }
     // Offline the machine's lengths are shown but locked; the computer's are not.
     TestStation ts(Edition::TwoHead, /*online=*/false);
-    ts->settings.Measure10000Y = 9990;
+    ts->settings.Edit([&](AppSettings& s) { s.Measure10000Y = 9990; });
     CDlgPara dialog(*ts);
     auto* size = dialog.Find<CDlgPSize>();
     QVERIFY(!size->measuredEdit(CDlgPSize::AcrossFeed)->isEnabled());
     QTest::mouseClick(size->computerRadio(), Qt::LeftButton);
     QVERIFY(size->measuredEdit(CDlgPSize::AcrossFeed)->isEnabled());
     QCOMPARE(size->measuredEdit(CDlgPSize::AcrossFeed)->text(), QString("999.0"));
-    QCOMPARE(ts->settings.RatioSaveTo, 0);   // the radio itself stores nothing
+    QCOMPARE(ts.S().RatioSaveTo, 0);   // the radio itself stores nothing
 }
 
 void ParameterPagesTest::fourHeadDialogHasSevenPagesAndItsOwnFields() {
@@ -444,7 +444,7 @@ void ParameterPagesTest::fourHeadDialogHasSevenPagesAndItsOwnFields() {
     QVERIFY(misc->curveMoveCheck());
     misc->curveMoveCheck()->setChecked(true);
     QVERIFY(misc->Apply());
-    QCOMPARE(ts->settings.EnableCurveMove, 1);
+    QCOMPARE(ts.S().EnableCurveMove, 1);
 
     TestStation two(Edition::TwoHead);
     CDlgPara twoDialog(*two);
@@ -479,8 +479,8 @@ void ParameterPagesTest::okAppliesOnlyItsOwnPage() {
     EditOf(user, "PaperLenMm")->setText("1500");
     QTimer::singleShot(0, user->okButton(), [user] { user->okButton()->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(ts->settings.PaperLenMm, 1500);
-    QCOMPARE(ts->params.machine.fullCutPressure, 70);
+    QCOMPARE(ts.S().PaperLenMm, 1500);
+    QCOMPARE(ts.P().machine.fullCutPressure, 70);
     QCOMPARE(ts->link.queue.Count(), 0);
 
     // Cancel applies nothing.
@@ -488,7 +488,7 @@ void ParameterPagesTest::okAppliesOnlyItsOwnPage() {
     EditOf(again.Find<CDlgPUser>(), "PaperLenMm")->setText("1600");
     QTimer::singleShot(0, &again, [&again] { again.Find<CDlgPUser>()->cancelButton()->click(); });
     QCOMPARE(again.exec(), int(QDialog::Rejected));
-    QCOMPARE(ts->settings.PaperLenMm, 1500);
+    QCOMPARE(ts.S().PaperLenMm, 1500);
 }
 
 QTEST_MAIN(ParameterPagesTest)

@@ -40,8 +40,10 @@ struct LinkedStation {
         started = plotter->Start();
         ts.station->link.status.online.store(false);
         Station& s = *ts.station;
-        s.settings.ConnectViaEth = 1;
-        s.settings.MachineIP = kLoopback;
+        s.settings.Edit([](AppSettings& a) {
+            a.ConnectViaEth = 1;
+            a.MachineIP = kLoopback;
+        });
         link = std::make_unique<MachineLink>(s.settings, s.link);
         link->eth().SetPort(plotter->port());
         protocol = std::make_unique<CommandProtocol>(link->commu(), s.settings, s.params, s.link, host);
@@ -109,13 +111,13 @@ void PlotterDialogsTest::offlineApplySendsNothingAndTheMachineValueComesBack() {
     ModalAnswerer answers;
     QVERIFY(adv->Apply());
     QCOMPARE(answers.messages, QStringList{"脱机状态无法保存参数"});
-    QCOMPARE(ls.station().params.adv.cutMaxSpeed, 333);
+    QCOMPARE(ls.station().params.Get().adv.cutMaxSpeed, 333);
     QCOMPARE(ls.station().link.queue.Count(), 0);
 
     // The connection replaces the copy with the machine's own record.
     ls.threads->Start();
     QTRY_VERIFY_WITH_TIMEOUT(ls.station().link.status.online.load(), 10000);
-    QCOMPARE(ls.station().params.adv.cutMaxSpeed, 200);
+    QCOMPARE(ls.station().params.Get().adv.cutMaxSpeed, 200);
     QCOMPARE(int(ls.plotter->machine().Params().adv.cutMaxSpeed), 200);
 }
 

@@ -50,7 +50,7 @@ void SettingsPagesTest::browseRefusesTheProgramFolderAndShortPaths() {
     ModalAnswerer answers;
     QString chosen;
     page.SetFolderPicker([&] { return chosen; });
-    QString program = QString::fromStdString(ts->settings.ProgramDir);
+    QString program = QString::fromStdString(ts.S().ProgramDir);
     program.chop(1);   // the picker answers without the separator
     for (const QString& refused : {program, QString("/")}) {
         chosen = refused;
@@ -70,23 +70,23 @@ void SettingsPagesTest::browseRefusesTheProgramFolderAndShortPaths() {
 void SettingsPagesTest::applyMakesTheBackupFolderAndNormalisesTheOthers() {
     TestStation ts(Edition::TwoHead);
     CDlgPDir page(*ts);
-    const QString program = QString::fromStdString(ts->settings.ProgramDir);
+    const QString program = QString::fromStdString(ts.S().ProgramDir);
     const QString backup = ts.dir.path() + "/printed";
     page.folderEdit(CDlgPDir::Automatic)->setText(program);   // typed by hand: accepted, then replaced
     page.folderEdit(CDlgPDir::Backup)->setText(backup);
     ModalAnswerer answers;
     QVERIFY(page.Apply());
     QCOMPARE(answers.messages, QStringList{});
-    QCOMPARE(QString::fromStdString(ts->settings.BackupDir), backup + "/");
+    QCOMPARE(QString::fromStdString(ts.S().BackupDir), backup + "/");
     QVERIFY(QFileInfo(backup).isDir());
-    QCOMPARE(QString::fromStdString(ts->settings.AutoDir), program + "DirAuto/");
+    QCOMPARE(QString::fromStdString(ts.S().AutoDir), program + "DirAuto/");
     QCOMPARE(page.folderEdit(CDlgPDir::Automatic)->text(), program + "DirAuto/");
 }
 
 void SettingsPagesTest::backupFolderThatCannotBeMadeIsReportedOnlyWhenBackingUp() {
     for (int backingUp : {0, 1}) {
         TestStation ts(Edition::TwoHead);
-        ts->settings.BackupPrintedFiles = backingUp;
+        ts->settings.Edit([&](AppSettings& s) { s.BackupPrintedFiles = backingUp; });
         CDlgPDir page(*ts);
         // A folder inside a missing one cannot be made in one step.
         const QString unmakeable = ts.dir.path() + "/missing/backup/";
@@ -108,8 +108,8 @@ void SettingsPagesTest::emptyBackupFieldStopsAfterTheWatchedFolders() {
     ModalAnswerer answers;
     QVERIFY(!page.Apply());
     QCOMPARE(answers.messages.size(), 1);
-    QCOMPARE(QString::fromStdString(ts->settings.ManDir), manual);
-    QCOMPARE(QString::fromStdString(ts->settings.PrtFileExtension), QString("*.plt;*.hpg;"));
+    QCOMPARE(QString::fromStdString(ts.S().ManDir), manual);
+    QCOMPARE(QString::fromStdString(ts.S().PrtFileExtension), QString("*.plt;*.hpg;"));
     QCOMPARE(ts->link.queue.Count(), 0);
 }
 
@@ -125,17 +125,17 @@ void SettingsPagesTest::directoryPageStoresItsFieldsAndSendsDarkLinesOnline() {
         ModalAnswerer answers;
         QVERIFY(!page.Apply());
         QCOMPARE(answers.messages, QStringList{"请输入一个 0 至 10 之间的整数。"});
-        QCOMPARE(ts->settings.LineWidth, 2);
+        QCOMPARE(ts.S().LineWidth, 2);
         page.logoSizeEdit()->setText("9");
         page.backupCheck()->setChecked(true);
         if (online) page.darkLinesCheck()->setChecked(true);
         QVERIFY(page.Apply());
         QCOMPARE(answers.messages.size(), 1);   // offline stays silent
-        QCOMPARE(ts->settings.LineWidth, 7);
-        QCOMPARE(ts->settings.CusStrFontSize, 9);
-        QCOMPARE(ts->settings.CustomString, std::string("Shop 7"));
-        QCOMPARE(ts->settings.BackupPrintedFiles, 1);
-        QCOMPARE(ts->params.machine.darkLines, online ? 1 : 0);
+        QCOMPARE(ts.S().LineWidth, 7);
+        QCOMPARE(ts.S().CusStrFontSize, 9);
+        QCOMPARE(ts.S().CustomString, std::string("Shop 7"));
+        QCOMPARE(ts.S().BackupPrintedFiles, 1);
+        QCOMPARE(ts.P().machine.darkLines, online ? 1 : 0);
         QCOMPARE(DrainQueue(*ts), online ? std::vector<int>{0x25} : std::vector<int>{});
     }
 }
@@ -192,7 +192,7 @@ void SettingsPagesTest::captureIsASixteenBitBottomUpBitmap() {
 
 void SettingsPagesTest::captureButtonSavesThePageOnTheDesktop() {
     TestStation ts(Edition::TwoHead);
-    ts->settings.Language = 1;
+    ts->settings.Edit([&](AppSettings& s) { s.Language = 1; });
     CDlgPara dialog(*ts);
     dialog.resize(800, 600);
     auto* mac = dialog.Find<CDlgPMac>();

@@ -37,8 +37,8 @@ private slots:
 
 void SmallDialogsTest::inkFiguresShowAndStoreTheDropCounts() {
     TestStation ts(Edition::TwoHead);
-    ts->settings.DropCountIB1 = 200'000'000;   // 1 mL
-    ts->settings.DropCountIB2 = 3;
+    ts->settings.Edit([](AppSettings& s) { s.DropCountIB1 = 200'000'000; });   // 1 mL
+    ts->settings.Edit([&](AppSettings& s) { s.DropCountIB2 = 3; });
     CDlgIVS dialog(*ts);
     QCOMPARE(dialog.usedEdit(0)->text(), QString("1"));
     QCOMPARE(dialog.usedEdit(1)->text(), QString("1.5e-08"));
@@ -46,21 +46,21 @@ void SmallDialogsTest::inkFiguresShowAndStoreTheDropCounts() {
     QVERIFY(!dialog.showCheck()->isChecked());
     // Untouched, 3 drops go back as 2: the product is just below 3.
     QVERIFY(dialog.Store());
-    QCOMPARE(ts->settings.DropCountIB1, 200'000'000);
-    QCOMPARE(ts->settings.DropCountIB2, 2);
+    QCOMPARE(ts.S().DropCountIB1, 200'000'000);
+    QCOMPARE(ts.S().DropCountIB2, 2);
 
     dialog.usedEdit(1)->setText("12.5");
     dialog.capacityEdit()->setText("42");
     dialog.showCheck()->setChecked(true);
     QVERIFY(dialog.Store());
-    QCOMPARE(ts->settings.DropCountIB2, 2'500'000'000LL);
-    QCOMPARE(ts->settings.InkSum_mL, 42);
-    QCOMPARE(ts->settings.EnableInkVolumStatistic, 1);
+    QCOMPARE(ts.S().DropCountIB2, 2'500'000'000LL);
+    QCOMPARE(ts.S().InkSum_mL, 42);
+    QCOMPARE(ts.S().EnableInkVolumStatistic, 1);
 }
 
 void SmallDialogsTest::inkResetTakesEffectOnlyWithOk() {
     TestStation ts(Edition::TwoHead);
-    ts->settings.DropCountIB1 = 5'000'000'000LL;   // beyond 32 bits
+    ts->settings.Edit([](AppSettings& s) { s.DropCountIB1 = 5'000'000'000LL; });   // beyond 32 bits
     {
         CDlgIVS dialog(*ts);
         QTimer::singleShot(0, &dialog, [&] {
@@ -69,7 +69,7 @@ void SmallDialogsTest::inkResetTakesEffectOnlyWithOk() {
             dialog.cancelButton()->click();
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QCOMPARE(ts->settings.DropCountIB1, 5'000'000'000LL);
+        QCOMPARE(ts.S().DropCountIB1, 5'000'000'000LL);
     }
     CDlgIVS dialog(*ts);
     QTimer::singleShot(0, &dialog, [&] {
@@ -77,12 +77,12 @@ void SmallDialogsTest::inkResetTakesEffectOnlyWithOk() {
         dialog.okButton()->click();
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(ts->settings.DropCountIB1, 0);
+    QCOMPARE(ts.S().DropCountIB1, 0);
 }
 
 void SmallDialogsTest::inkFieldsOutOfRangeStoreNothing() {
     TestStation ts(Edition::TwoHead);
-    ts->settings.DropCountIB1 = 7;
+    ts->settings.Edit([&](AppSettings& s) { s.DropCountIB1 = 7; });
     CDlgIVS dialog(*ts);
     dialog.usedEdit(0)->setText("0");
     dialog.capacityEdit()->setText("1001");
@@ -90,8 +90,8 @@ void SmallDialogsTest::inkFieldsOutOfRangeStoreNothing() {
     QVERIFY(!dialog.Store());
     QCOMPARE(answers.messages, QStringList{"请输入一个 0 至 1000 之间的整数。"});
     QCOMPARE(dialog.focusWidget(), dialog.capacityEdit());
-    QCOMPARE(ts->settings.DropCountIB1, 7);
-    QCOMPARE(ts->settings.InkSum_mL, 40);
+    QCOMPARE(ts.S().DropCountIB1, 7);
+    QCOMPARE(ts.S().InkSum_mL, 40);
 }
 
 void SmallDialogsTest::offsetOfflineStaysOpenOnlineSends() {
@@ -109,7 +109,7 @@ void SmallDialogsTest::offsetOfflineStaysOpenOnlineSends() {
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(seen, QStringList{"脱机状态无法保存参数"});
-        QCOMPARE(ts->params.machine.leftOffsetMm, 35);
+        QCOMPARE(ts.P().machine.leftOffsetMm, 35);
         QCOMPARE(ts->link.queue.Count(), 0);
     }
     TestStation ts(Edition::TwoHead);
@@ -118,11 +118,11 @@ void SmallDialogsTest::offsetOfflineStaysOpenOnlineSends() {
     dialog.offsetEdit()->setText("65536");   // would wrap in the 16-bit field
     dialog.Confirm();
     QCOMPARE(answers.messages, QStringList{"请输入一个 0 至 65535 之间的整数。"});
-    QCOMPARE(ts->params.machine.leftOffsetMm, 20);
+    QCOMPARE(ts.P().machine.leftOffsetMm, 20);
     dialog.offsetEdit()->setText("65535");
     QTimer::singleShot(0, &dialog, [&] { dialog.okButton()->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(ts->params.machine.leftOffsetMm, 65535);
+    QCOMPARE(ts.P().machine.leftOffsetMm, 65535);
     QCOMPARE(DrainQueue(*ts), std::vector<int>{0x25});
 }
 
@@ -136,7 +136,7 @@ void SmallDialogsTest::networkAddressStoredOfflineQueuedOnline() {
         for (int i = 0; i < 4; ++i) dialog.addressField(i)->setValue(typed[i]);
         dialog.Confirm();
         QCOMPARE(ts->link.editMachineIP.load(), 0x0500000A);
-        QCOMPARE(ts->settings.MachineIP, online ? AppSettings{}.MachineIP : 0x0500000A);
+        QCOMPARE(ts.S().MachineIP, online ? AppSettings{}.MachineIP : 0x0500000A);
         QCOMPARE(DrainQueue(*ts), online ? std::vector<int>{0x23} : std::vector<int>{});
     }
     // Cancel changes nothing.
@@ -145,7 +145,7 @@ void SmallDialogsTest::networkAddressStoredOfflineQueuedOnline() {
     dialog.addressField(0)->setValue(11);
     QTimer::singleShot(0, &dialog, [&] { dialog.cancelButton()->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(ts->settings.MachineIP, AppSettings{}.MachineIP);
+    QCOMPARE(ts.S().MachineIP, AppSettings{}.MachineIP);
     QCOMPARE(ts->link.editMachineIP.load(), 0);
 }
 
@@ -154,14 +154,14 @@ void SmallDialogsTest::networkListsThisComputersAddresses() {
     CDlgSetEth two(*ts, {"192.168.1.20", "10.0.0.7"});
     QCOMPARE(two.countLine()->text(), QString("本电脑共有2个网卡:"));
     QCOMPARE(two.addressList()->text(), QString("(1)192.168.1.20 (2)10.0.0.7 "));
-    ts->settings.Language = 1;
+    ts->settings.Edit([&](AppSettings& s) { s.Language = 1; });
     CDlgSetEth none(*ts, {});
     QCOMPARE(none.countLine()->text(), QString("This PC has 0 net card:"));
     QCOMPARE(none.addressList()->text(), QString());
 }
 
 void SmallDialogsTest::firmwareListKeepsTheLastSixteenLines() {
-    AppSettings settings;
+    SharedRecord<AppSettings> settings;
     LinkState state;
     MachineLink link(settings, state);
     CDlgFirmUpdate dialog(link.commu(), 1);
