@@ -27,7 +27,7 @@ CDlgIVS::CDlgIVS(Station& station, QWidget* parent) : QDialog(parent), station_(
     show_ = new QCheckBox(tr("在主界面显示墨量信息"), this);
     layout->addWidget(show_);
     auto* grid = new QGridLayout;
-    const char* heads[2] = {"1# 已使用", "2# 已使用"};
+    const char* heads[2] = {QT_TR_NOOP("1# 已使用"), QT_TR_NOOP("2# 已使用")};
     const AppSettings settings = station.settings.Get();
     const std::int64_t drops[2] = {settings.DropCountIB1, settings.DropCountIB2};
     for (int h = 0; h < 2; ++h) {

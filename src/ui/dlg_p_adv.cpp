@@ -19,7 +19,7 @@ int RoundHalfAway(double v) { return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5)
 }  // namespace
 
 CDlgPAdv::CDlgPAdv(Station& station, QWidget* parent)
-    : ParaPage(station, Capture::Advanced, parent), form_("pv::ui::CDlgPAdv", AdvancedFields(station.edition())) {
+    : ParaPage(station, Capture::Advanced, parent), form_(kFieldContext, AdvancedFields(station.edition())) {
     const int next = form_.Build(this, Body());
     auto* buttons = new QHBoxLayout;
     unlock_ = new QPushButton(tr("解除锁定"), this);

@@ -5,7 +5,7 @@
 namespace pv::ui {
 
 CDlgPCut::CDlgPCut(Station& station, QWidget* parent)
-    : ParaPage(station, Capture::Inactive, parent), form_("pv::ui::CDlgPCut", CutFields()) {
+    : ParaPage(station, Capture::Inactive, parent), form_(kFieldContext, CutFields()) {
     form_.Build(this, Body());
     form_.Load(station_.settings.Get(), station_.params.Get());
     form_.Show();

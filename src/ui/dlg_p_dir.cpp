@@ -38,7 +38,7 @@ bool FolderExists(const QString& path) { return QFileInfo(WithoutTrailingSeparat
 
 CDlgPDir::CDlgPDir(Station& station, QWidget* parent) : ParaPage(station, Capture::None, parent) {
     auto* grid = Body();
-    const char* labels[3] = {"手动目录", "自动目录", "备份目录"};
+    const char* labels[3] = {QT_TR_NOOP("手动目录"), QT_TR_NOOP("自动目录"), QT_TR_NOOP("备份目录")};
     auto* folders = new QGroupBox(this);
     auto* fg = new QGridLayout(folders);
     for (int i = 0; i < 3; ++i) {

@@ -24,7 +24,7 @@ std::vector<FormField> MachinePageFields(Edition e) {
 
 CDlgPMac::CDlgPMac(Station& station, QWidget* parent)
     : ParaPage(station, Capture::Machine, parent),
-      form_("pv::ui::CDlgPMac", MachinePageFields(station.edition())) {
+      form_(kFieldContext, MachinePageFields(station.edition())) {
     const MachineParaBlock b = station_.params.Get().machine;
     auto* top = new QHBoxLayout;
     if (IsFourHead(edition())) {

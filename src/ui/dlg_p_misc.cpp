@@ -14,13 +14,13 @@
 namespace pv::ui {
 
 CDlgPMisc::CDlgPMisc(Station& station, QWidget* parent)
-    : ParaPage(station, Capture::Misc, parent), form_("pv::ui::CDlgPMisc", MiscFields()) {
+    : ParaPage(station, Capture::Misc, parent), form_(kFieldContext, MiscFields()) {
     const int next = form_.Build(this, Body());
     auto* types = new QGroupBox(tr("手动打开时，默认的扩展名"), this);
     auto* tl = new QVBoxLayout(types);
     auto* group = new QButtonGroup(this);
-    const char* texts[4] = {"所有文件(*.*)", "HPGL文件(*.p*;*.h*;*.spl)", "dxf文件(*.dxf)",
-                            "支持的文件(*.plt;*.p0*;*.hpg;*.dxf)"};
+    const char* texts[4] = {QT_TR_NOOP("所有文件(*.*)"), QT_TR_NOOP("HPGL文件(*.p*;*.h*;*.spl)"),
+                            QT_TR_NOOP("dxf文件(*.dxf)"), QT_TR_NOOP("支持的文件(*.plt;*.p0*;*.hpg;*.dxf)")};
     for (int i = 0; i < 4; ++i) {
         fileTypes_[i] = new QRadioButton(tr(texts[i]), this);
         group->addButton(fileTypes_[i], i);

@@ -29,7 +29,7 @@ CDlgPSize::CDlgPSize(Station& station, QWidget* parent) : ParaPage(station, Capt
     g->addWidget(new QLabel(tr("设计尺寸"), this), 0, 1);
     g->addWidget(new QLabel(tr("测量尺寸"), this), 0, 2);
     g->addWidget(new QLabel(tr("缩放比例"), this), 0, 3);
-    const char* rows[2] = {"纸长方向:", "纸宽方向:"};
+    const char* rows[2] = {QT_TR_NOOP("纸长方向:"), QT_TR_NOOP("纸宽方向:")};
     for (int a = 0; a < 2; ++a) {
         auto* design = new QLineEdit(QStringLiteral("1000"), this);
         design->setReadOnly(true);

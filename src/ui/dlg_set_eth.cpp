@@ -37,9 +37,9 @@ CDlgSetEth::CDlgSetEth(Station& station, const QStringList& localAddresses, QWid
     row->addStretch(1);
     layout->addLayout(row);
     for (const char* hint :
-         {"提示1：将绘图仪IP的前3段和电脑IP前3段的数字设置成一样才能正常联机",
-          "提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，如果需要保存，"
-          "请在联机成功后，按下面的确定键"}) {
+         {QT_TR_NOOP("提示1：将绘图仪IP的前3段和电脑IP前3段的数字设置成一样才能正常联机"),
+          QT_TR_NOOP("提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，"
+                     "如果需要保存，请在联机成功后，按下面的确定键")}) {
         auto* label = new QLabel(tr(hint), this);
         label->setWordWrap(true);
         layout->addWidget(label);

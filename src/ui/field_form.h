@@ -26,6 +26,9 @@ namespace pv::ui {
 
 enum class FieldKind { Integer, Number, Flag };
 
+// The translation context of every label of the field tables.
+inline constexpr const char* kFieldContext = "ParaFields";
+
 // The record field a row edits: a setting (32-bit member of AppSettings) or
 // a field of one of the two parameter records, named as the field tables
 // name it.
@@ -64,7 +67,7 @@ QString FieldText(double value, FieldKind kind, int decimals);
 
 class FieldForm {
 public:
-    // `context` is the translation context of the labels (the page's class).
+    // `context` is the translation context of the labels.
     FieldForm(const char* context, std::vector<FormField> fields);
 
     // Makes the group boxes and the widgets on `page`, placed into `grid` in
