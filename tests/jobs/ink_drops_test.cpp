@@ -9,7 +9,7 @@
 
 #include "common/scratch_dir.h"
 #include "jobs/headless_station.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 #include "settings/settings_store.h"
 
 namespace pv {

@@ -17,7 +17,7 @@ TestStation::TestStation(Edition edition, bool online) : station(std::make_uniqu
     station->link.status.online.store(online);
 }
 
-ModalAnswerer::ModalAnswerer() {
+DialogAnswerer::DialogAnswerer() {
     timer_.setInterval(5);
     connect(&timer_, &QTimer::timeout, this, [this] {
         QWidget* modal = QApplication::activeModalWidget();

@@ -29,9 +29,9 @@ struct TestStation {
 // While it lives, every message box that becomes the active modal window is
 // recorded and closed with OK; any other modal dialog is handed to
 // `onDialog` (which must close it).
-class ModalAnswerer : public QObject {
+class DialogAnswerer : public QObject {
 public:
-    ModalAnswerer();
+    DialogAnswerer();
     QStringList messages;
     std::function<void(QWidget*)> onDialog;
 

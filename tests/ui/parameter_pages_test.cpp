@@ -23,7 +23,7 @@
 using namespace pv;
 using namespace pv::ui;
 using pv::test::DrainQueue;
-using pv::test::ModalAnswerer;
+using pv::test::DialogAnswerer;
 using pv::test::TestStation;
 
 Q_DECLARE_METATYPE(pv::Edition)
@@ -137,7 +137,7 @@ void ParameterPagesTest::rangeFailuresStopTheApply() {
         adv->SetPasswordPrompt([] { return QString("917"); });
         adv->Unlock();
     }
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(!page->Apply());
     QCOMPARE(answers.messages, QStringList{message});
     QCOMPARE(dialog.focusWidget(), EditOf(page, focus.toUtf8().constData()));
@@ -193,7 +193,7 @@ void ParameterPagesTest::fieldsStoreTheirScaledTruncatedValues() {
     QVERIFY(edit);
     QCOMPARE(edit->text(), shown);
     edit->setText(typed);
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(page->Apply());
     QCOMPARE(answers.messages, QStringList{});
     FieldForm* form = page->Form();
@@ -214,7 +214,7 @@ void ParameterPagesTest::applyQueuesTheRecordsOfThePage() {
     for (const Case& c : cases) {
         TestStation ts(Edition::TwoHead);
         CDlgPara dialog(*ts);
-        ModalAnswerer answers;
+        DialogAnswerer answers;
         QVERIFY(PageOf(dialog, c.tab)->Apply());
         QCOMPARE(DrainQueue(*ts), c.codes);
         QCOMPARE(answers.messages, QStringList{});
@@ -261,7 +261,7 @@ void ParameterPagesTest::offlinePagesAreReadOnlyAndApplySaysSo() {
         QVERIFY(EditOf(adv, "cutMaxSpeed")->isEnabled());
         EditOf(adv, "cutMaxSpeed")->setText("321");
 
-        ModalAnswerer answers;
+        DialogAnswerer answers;
         QVERIFY(mac->Apply());
         QVERIFY(misc->Apply());
         QVERIFY(adv->Apply());
@@ -343,7 +343,7 @@ void ParameterPagesTest::advancedPageUnlocksOnlyWithThePassword() {
         QVERIFY(adv->Locked());
         QVERIFY(allEnabled(false));   // locked even though the machine is online
 
-        ModalAnswerer answers;
+        DialogAnswerer answers;
         // The real prompt: wrong text, then Cancel, then the password.
         QStringList typed{"918", "", "917"};
         int prompts = 0;

@@ -15,7 +15,7 @@
 #include "link/link_threads.h"
 #include "link/machine_link.h"
 #include "link/quiet_station_host.h"
-#include "link/virtual_plotter.h"
+#include "emulator/virtual_plotter.h"
 #include "ui/dlg_firm_update.h"
 #include "ui/dlg_p_adv.h"
 #include "ui/dlg_p_mac.h"
@@ -24,7 +24,7 @@
 
 using namespace pv;
 using namespace pv::ui;
-using pv::test::ModalAnswerer;
+using pv::test::DialogAnswerer;
 using pv::test::TestStation;
 
 namespace {
@@ -91,7 +91,7 @@ void PlotterDialogsTest::appliedPagesReachTheMachinesRecords() {
     EditOf(mac, "bidirCorrection")->setText("2.01");
     auto* adv = dialog.Find<CDlgPAdv>();
     EditOf(adv, "cutMaxSpeed")->setText("321");
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(mac->Apply());
     QVERIFY(adv->Apply());
     QTRY_COMPARE_WITH_TIMEOUT(int(ls.plotter->machine().Params().machine.fullCutPressure), 99, 10000);
@@ -108,7 +108,7 @@ void PlotterDialogsTest::offlineApplySendsNothingAndTheMachineValueComesBack() {
     adv->SetPasswordPrompt([] { return QString("917"); });
     adv->Unlock();
     EditOf(adv, "cutMaxSpeed")->setText("333");
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(adv->Apply());
     QCOMPARE(answers.messages, QStringList{"脱机状态无法保存参数"});
     QCOMPARE(ls.station().params.Get().adv.cutMaxSpeed, 333);

@@ -18,7 +18,7 @@
 using namespace pv;
 using namespace pv::ui;
 using pv::test::DrainQueue;
-using pv::test::ModalAnswerer;
+using pv::test::DialogAnswerer;
 using pv::test::TestStation;
 
 class SettingsPagesTest : public QObject {
@@ -47,7 +47,7 @@ void SettingsPagesTest::browseRefusesTheProgramFolderAndShortPaths() {
     TestStation ts(Edition::TwoHead);
     CDlgPDir page(*ts);
     const QString before = page.folderEdit(CDlgPDir::Automatic)->text();
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QString chosen;
     page.SetFolderPicker([&] { return chosen; });
     QString program = QString::fromStdString(ts.S().ProgramDir);
@@ -74,7 +74,7 @@ void SettingsPagesTest::applyMakesTheBackupFolderAndNormalisesTheOthers() {
     const QString backup = ts.dir.path() + "/printed";
     page.folderEdit(CDlgPDir::Automatic)->setText(program);   // typed by hand: accepted, then replaced
     page.folderEdit(CDlgPDir::Backup)->setText(backup);
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(page.Apply());
     QCOMPARE(answers.messages, QStringList{});
     QCOMPARE(QString::fromStdString(ts.S().BackupDir), backup + "/");
@@ -91,7 +91,7 @@ void SettingsPagesTest::backupFolderThatCannotBeMadeIsReportedOnlyWhenBackingUp(
         // A folder inside a missing one cannot be made in one step.
         const QString unmakeable = ts.dir.path() + "/missing/backup/";
         page.folderEdit(CDlgPDir::Backup)->setText(unmakeable);
-        ModalAnswerer answers;
+        DialogAnswerer answers;
         QVERIFY(page.Apply());
         QCOMPARE(answers.messages, backingUp ? QStringList{"创建备份目录失败!"} : QStringList{});
     }
@@ -105,7 +105,7 @@ void SettingsPagesTest::emptyBackupFieldStopsAfterTheWatchedFolders() {
     page.folderEdit(CDlgPDir::Manual)->setText(manual);
     page.folderEdit(CDlgPDir::Backup)->setText("");
     page.filterEdit()->setText("*.dxf;");
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(!page.Apply());
     QCOMPARE(answers.messages.size(), 1);
     QCOMPARE(QString::fromStdString(ts.S().ManDir), manual);
@@ -122,7 +122,7 @@ void SettingsPagesTest::directoryPageStoresItsFieldsAndSendsDarkLinesOnline() {
         page.lineWidthGroup()->button(6)->setChecked(true);
         page.logoEdit()->setText("Shop 7");
         page.logoSizeEdit()->setText("11");
-        ModalAnswerer answers;
+        DialogAnswerer answers;
         QVERIFY(!page.Apply());
         QCOMPARE(answers.messages, QStringList{"请输入一个 0 至 10 之间的整数。"});
         QCOMPARE(ts.S().LineWidth, 2);
@@ -196,7 +196,7 @@ void SettingsPagesTest::captureButtonSavesThePageOnTheDesktop() {
     CDlgPara dialog(*ts);
     dialog.resize(800, 600);
     auto* mac = dialog.Find<CDlgPMac>();
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     mac->captureButton()->click();
     QTRY_COMPARE_WITH_TIMEOUT(answers.messages.size(), 1, 5000);
     QVERIFY(answers.messages[0].startsWith("Capture save to " + DesktopFolder() + "/Para"));

@@ -19,7 +19,7 @@
 using namespace pv;
 using namespace pv::ui;
 using pv::test::DrainQueue;
-using pv::test::ModalAnswerer;
+using pv::test::DialogAnswerer;
 using pv::test::TestStation;
 
 class SmallDialogsTest : public QObject {
@@ -86,7 +86,7 @@ void SmallDialogsTest::inkFieldsOutOfRangeStoreNothing() {
     CDlgIVS dialog(*ts);
     dialog.usedEdit(0)->setText("0");
     dialog.capacityEdit()->setText("1001");
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     QVERIFY(!dialog.Store());
     QCOMPARE(answers.messages, QStringList{"请输入一个 0 至 1000 之间的整数。"});
     QCOMPARE(dialog.focusWidget(), dialog.capacityEdit());
@@ -99,7 +99,7 @@ void SmallDialogsTest::offsetOfflineStaysOpenOnlineSends() {
         TestStation ts(Edition::TwoHead, /*online=*/false);
         CDlgOffset dialog(*ts);
         QCOMPARE(dialog.offsetEdit()->text(), QString("20"));
-        ModalAnswerer answers;
+        DialogAnswerer answers;
         QStringList seen;
         QTimer::singleShot(0, &dialog, [&] {
             dialog.offsetEdit()->setText("35");
@@ -114,7 +114,7 @@ void SmallDialogsTest::offsetOfflineStaysOpenOnlineSends() {
     }
     TestStation ts(Edition::TwoHead);
     CDlgOffset dialog(*ts);
-    ModalAnswerer answers;
+    DialogAnswerer answers;
     dialog.offsetEdit()->setText("65536");   // would wrap in the 16-bit field
     dialog.Confirm();
     QCOMPARE(answers.messages, QStringList{"请输入一个 0 至 65535 之间的整数。"});
