@@ -25,14 +25,17 @@ void CMainFrame::OnTimer() {
 }
 
 void CMainFrame::OnPrintFinished(int result) {
-    // FinishCopy releases the prepared page and the cut records, counts the
-    // copy and may start the next one.
+    // The drops of the last bands go into the ink counters; FinishCopy
+    // releases the prepared page and the cut records, counts the copy and may
+    // start the next one.
+    ws_.station.CollectInkDrops();
     ws_.station.jobs.FinishCopy(result);
     list_->RefreshJobList();
     view_->update();
 }
 
 void CMainFrame::OnBandSent() {
+    ws_.station.CollectInkDrops();
     if (ws_.station.link.status.state.load() == kStateWorking) view_->ShowPrintingBand();
 }
 
