@@ -94,7 +94,10 @@ void CMyListView::RefreshJobList() {
             setItem(r, c, item);
         }
         const COnePage* job = jobs.JobAt(r);
-        if (job && job->listSelected) {
+        const bool selected =
+            holdSelection_ ? std::binary_search(heldSelection_.begin(), heldSelection_.end(), r)
+                           : job && job->listSelected;
+        if (selected) {
             selectionModel()->select(model()->index(r, 0),
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
             if (focused < 0) focused = r;
@@ -202,9 +205,17 @@ void CMyListView::UnqueueAllJobs() {
     Edited();
 }
 
+template <class Step>
+void CMyListView::HoldingSelection(Step step) {
+    heldSelection_ = SelectedRows();
+    holdSelection_ = true;
+    step();
+    holdSelection_ = false;
+}
+
 void CMyListView::RowClicked() {
     const int row = FirstSelectedRow();
-    if (row >= 0) emit jobClicked(row);
+    if (row >= 0) HoldingSelection([&] { emit jobClicked(row); });
 }
 
 void CMyListView::keyReleaseEvent(QKeyEvent* event) {
@@ -217,8 +228,10 @@ void CMyListView::keyReleaseEvent(QKeyEvent* event) {
     case Qt::Key_Down: {
         const int row = FirstSelectedRow();
         if (row >= 0) {
-            station_.jobs.SelectJob(row);
-            emit currentJobChanged(row);
+            HoldingSelection([&] {
+                station_.jobs.SelectJob(row);
+                emit currentJobChanged(row);
+            });
         }
         setFocus();
         event->accept();

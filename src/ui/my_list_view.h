@@ -65,8 +65,16 @@ private:
     void Edited();
     bool HasSelection() const { return !SelectedRows().empty(); }
 
+    // Runs `step` (making a row current, which has the window redraw the
+    // list) while the rows the operator selected stay selected, so that a
+    // Ctrl or Shift selection survives the click or key that extends it.
+    template <class Step>
+    void HoldingSelection(Step step);
+
     Station& station_;
     std::vector<bool> centred_;   // per column
+    std::vector<int> heldSelection_;
+    bool holdSelection_ = false;
 };
 
 }  // namespace pv::ui

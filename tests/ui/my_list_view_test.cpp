@@ -61,6 +61,7 @@ private slots:
     void deleteReleaseRemovesSelected();
     void arrowReleaseSelectsWithoutLoading();
     void queueCommandsActOnSelection();
+    void selectionSurvivesMakingARowCurrent();
 };
 
 void MyListViewTest::columnsPerLanguage_data() {
@@ -299,6 +300,40 @@ void MyListViewTest::queueCommandsActOnSelection() {
     list.UnqueueAllJobs();
     QCOMPARE(st.jobs.JobAt(1)->queued, 0);
     QCOMPARE(list.item(1, 1)->text(), QStringLiteral("等待打印"));
+}
+
+// The window makes a clicked job current, and every change of the job list
+// redraws the rows; a Ctrl-click selection and a Shift+Down selection must
+// still hold every row the operator picked, so Delete removes them all.
+void MyListViewTest::selectionSurvivesMakingARowCurrent() {
+    Station st(Edition::TwoHead);
+    for (const char* p : {"/tmp/a.plt", "/tmp/b.plt", "/tmp/c.plt", "/tmp/d.plt"}) AddJob(st, JobSource::Opened, p);
+    CMyListView list(st);
+    st.onJobsChanged = [&] { list.RefreshJobList(); };
+    connect(&list, &CMyListView::jobClicked, &list, [&](int index) { st.jobs.SelectJob(index); });
+    list.RefreshJobList();
+
+    const auto click = [&](int row, Qt::KeyboardModifiers mods) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, mods, list.visualItemRect(list.item(row, 2)).center());
+    };
+    click(0, {});
+    click(2, Qt::ControlModifier);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{0, 2}));
+    QCOMPARE(st.jobs.CurrentJobIndex, 0);   // the first selected row
+
+    click(1, {});
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{1, 2}));
+
+    QTest::keyRelease(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{1, 2}));
+    QCOMPARE(st.jobs.CurrentJobIndex, 1);
+
+    QTest::keyRelease(&list, Qt::Key_Delete);
+    QCOMPARE(st.jobs.Count(), 2);
+    QCOMPARE(st.jobs.JobAt(1)->filePath, std::string("/tmp/d.plt"));
+    st.onJobsChanged = nullptr;
 }
 
 QTEST_MAIN(MyListViewTest)
