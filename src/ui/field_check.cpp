@@ -14,8 +14,8 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("FieldCheck", text); }
 
-QString NotAnInteger() { return Tr("请输入一个整数。"); }
-QString NotANumber() { return Tr("请输入一个数字。"); }
+QString NotAnInteger() { return Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个整数。")); }
+QString NotANumber() { return Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个数字。")); }
 
 FieldValue Refused(const QString& message) { return FieldValue{false, 0, message}; }
 
@@ -37,7 +37,7 @@ FieldValue ReadInteger(const QString& text, qint64 min, qint64 max) {
     FieldValue v = ReadInteger(text);
     if (!v.ok) return v;
     if (v.value < double(min) || v.value > double(max))
-        return Refused(Tr("请输入一个 %1 至 %2 之间的整数。").arg(min).arg(max));
+        return Refused(Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个 %1 至 %2 之间的整数。")).arg(min).arg(max));
     return v;
 }
 
@@ -57,7 +57,7 @@ FieldValue ReadNumber(const QString& text, double min, double max) {
     FieldValue v = ReadNumber(text);
     if (!v.ok) return v;
     if (v.value < min || v.value > max)
-        return Refused(Tr("请输入一个 %1 至 %2 之间的数字。").arg(NumberText(min), NumberText(max)));
+        return Refused(Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个 %1 至 %2 之间的数字。")).arg(NumberText(min), NumberText(max)));
     return v;
 }
 
