@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Pictures of the main window for docs/screenshots/: both programs, Chinese and
-# English, each with jobs in the list and a print in progress on a virtual
-# plotter running at a real machine's pace.
+# Pictures of the main window for docs/screenshots/: both programs in every
+# interface language they have (Pelvane: Chinese, English, Turkish, Ukrainian,
+# Russian, Vietnamese, Polish; Orvanta: the first five), each with jobs in the
+# list and a print in progress on a virtual plotter running at a real
+# machine's pace.  Names: <program>-<language>.png, e.g. pelvane-uk.png.
 #   tools/take_screenshots.sh BUILD_DIR [OUT_DIR]
+# LANGUAGES="0 1" limits the run to those `Language` values.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -12,10 +15,15 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
+# `Language` value -> file name part.
+codes=(zh en tr uk ru vi pl)
 for program in Pelvane Orvanta; do
   cli="$build/src/cli/$(echo "$program" | tr 'A-Z' 'a-z')-cli"
-  for lang in 0 1; do
-    name=$(echo "$program" | tr 'A-Z' 'a-z')-$([ "$lang" = 0 ] && echo zh || echo en)
+  count=7
+  [ "$program" = Orvanta ] && count=5
+  for lang in $(seq 0 $((count - 1))); do
+    if [ -n "${LANGUAGES:-}" ] && [[ " $LANGUAGES " != *" $lang "* ]]; then continue; fi
+    name=$(echo "$program" | tr 'A-Z' 'a-z')-${codes[$lang]}
     home=$(mktemp -d)
     bash scripts/demo-home.sh "$cli" "$home" "$lang"
     "$cli" --home "$home" emulate --port 0 --speed 1 > "$home/plotter.log" 2>&1 &

@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>通讯端口(&amp;C)</source>
-        <translation>&amp;Соединение</translation>
+        <translation>Со&amp;единение</translation>
     </message>
     <message>
         <source>网口</source>

@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>固件更新(&amp;U)</source>
-        <translation>Yazılım &amp;güncelleme</translation>
+        <translation>Ürün yazılımı &amp;güncelleme</translation>
     </message>
 </context>
 <context>

@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>调机文件(&amp;T)</source>
-        <translation>Tệp &amp;thử</translation>
+        <translation>Tệp &amp;mẫu thử</translation>
     </message>
     <message>
         <source>编辑(&amp;E)</source>
