@@ -37,7 +37,8 @@ FieldValue ReadInteger(const QString& text, qint64 min, qint64 max) {
     FieldValue v = ReadInteger(text);
     if (!v.ok) return v;
     if (v.value < double(min) || v.value > double(max))
-        return Refused(Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个 %1 至 %2 之间的整数。")).arg(min).arg(max));
+        return Refused(
+            Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个 %1 至 %2 之间的整数。")).arg(min).arg(max));
     return v;
 }
 
@@ -57,7 +58,8 @@ FieldValue ReadNumber(const QString& text, double min, double max) {
     FieldValue v = ReadNumber(text);
     if (!v.ok) return v;
     if (v.value < min || v.value > max)
-        return Refused(Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个 %1 至 %2 之间的数字。")).arg(NumberText(min), NumberText(max)));
+        return Refused(Tr(QT_TRANSLATE_NOOP("FieldCheck", "请输入一个 %1 至 %2 之间的数字。"))
+                           .arg(NumberText(min), NumberText(max)));
     return v;
 }
 
