@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation>Language changes take effect at the next start</translation>
+        <translation>Takes effect after a restart</translation>
     </message>
 </context>
 <context>

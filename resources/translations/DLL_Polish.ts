@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>全部移出</source>
-        <translation>Wszystkie z kolejki</translation>
+        <translation>Wszystkie z kol.</translation>
     </message>
     <message>
         <source>开始</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>偏移</source>
-        <translation>Przesunięcie</translation>
+        <translation>Przesuń</translation>
     </message>
     <message>
         <source>参数</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation>Zmiana języka zadziała po ponownym uruchomieniu</translation>
+        <translation>Działa po ponownym uruchomieniu</translation>
     </message>
 </context>
 <context>

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>全部移出</source>
-        <translation>Все из очереди</translation>
+        <translation>Все из очер.</translation>
     </message>
     <message>
         <source>开始</source>
@@ -440,11 +440,11 @@
     </message>
     <message>
         <source>裁断</source>
-        <translation>Отрезать</translation>
+        <translation>Отрез</translation>
     </message>
     <message>
         <source>偏移</source>
-        <translation>Смещение</translation>
+        <translation>Сдвиг</translation>
     </message>
     <message>
         <source>参数</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation>Смена языка вступит в силу после перезапуска</translation>
+        <translation>Действует после перезапуска</translation>
     </message>
 </context>
 <context>

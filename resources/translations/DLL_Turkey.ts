@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>全部移出</source>
-        <translation>Tümünü çıkar</translation>
+        <translation>Tümü çık</translation>
     </message>
     <message>
         <source>开始</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>参数</source>
-        <translation>Parametreler</translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>IP</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation>Dil değişikliği yeniden başlatınca geçerli olur</translation>
+        <translation>Yeniden başlatınca geçerli</translation>
     </message>
 </context>
 <context>

@@ -420,11 +420,11 @@
     </message>
     <message>
         <source>左走</source>
-        <translation>Sang trái</translation>
+        <translation>Trái</translation>
     </message>
     <message>
         <source>右走</source>
-        <translation>Sang phải</translation>
+        <translation>Phải</translation>
     </message>
     <message>
         <source>进纸</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>测试</source>
-        <translation>Kiểm tra</translation>
+        <translation>Thử</translation>
     </message>
     <message>
         <source>裁断</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation>Thay đổi ngôn ngữ có hiệu lực sau khi khởi động lại</translation>
+        <translation>Có hiệu lực sau khi khởi động lại</translation>
     </message>
 </context>
 <context>

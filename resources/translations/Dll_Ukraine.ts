@@ -416,15 +416,15 @@
     </message>
     <message>
         <source>复位</source>
-        <translation>Скидання</translation>
+        <translation>Скинути</translation>
     </message>
     <message>
         <source>左走</source>
-        <translation>Ліворуч</translation>
+        <translation>Вліво</translation>
     </message>
     <message>
         <source>右走</source>
-        <translation>Праворуч</translation>
+        <translation>Вправо</translation>
     </message>
     <message>
         <source>进纸</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>裁断</source>
-        <translation>Відрізати</translation>
+        <translation>Відріз</translation>
     </message>
     <message>
         <source>偏移</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>语言设置改变，重启生效</source>
-        <translation>Зміна мови набуде чинності після перезапуску</translation>
+        <translation>Діє після перезапуску</translation>
     </message>
 </context>
 <context>
