@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>小车轴每mm脉冲数(30~200)</source>
-        <translation>Số xung mỗi mm trục xe đầu (30~200)</translation>
+        <translation>Số xung mỗi mm trục xe mang đầu (30~200)</translation>
     </message>
     <message>
         <source>点火脉宽(18~25)</source>
@@ -935,11 +935,11 @@
     </message>
     <message>
         <source>小车方向</source>
-        <translation>Hướng xe đầu</translation>
+        <translation>Hướng xe mang đầu</translation>
     </message>
     <message>
         <source>小车</source>
-        <translation>Xe đầu</translation>
+        <translation>Xe mang đầu</translation>
     </message>
     <message>
         <source>最大速度(400~1200mm/s)</source>
