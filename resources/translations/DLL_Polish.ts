@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>全部移出</source>
-        <translation>Wszystkie z kol.</translation>
+        <translation>Wszystkie z kolejki</translation>
     </message>
     <message>
         <source>开始</source>

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>全部移出</source>
-        <translation>Все из очер.</translation>
+        <translation>Все из очереди</translation>
     </message>
     <message>
         <source>开始</source>

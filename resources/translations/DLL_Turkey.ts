@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>全部移出</source>
-        <translation>Tümü çık</translation>
+        <translation>Tümünü çıkar</translation>
     </message>
     <message>
         <source>开始</source>
