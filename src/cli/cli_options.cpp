@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/exit_status.h"
 #include "settings/settings_store.h"
 
 namespace pv::cli {
@@ -126,7 +127,7 @@ int ReportNotWritten(const CliContext& ctx, const CliCommand& command, const std
                      const std::string& why) {
     std::fprintf(stderr, "%s %s: %s not written: %s\n", ctx.programName.c_str(), command.name, path.c_str(),
                  why.c_str());
-    return 3;
+    return kExitNotWritten;
 }
 
 std::optional<int> IntOption(const ParsedOptions& options, const std::string& name, int fallback, int lo, int hi) {

@@ -8,6 +8,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "emulator/virtual_plotter.h"
 
 namespace pv::cli {
@@ -36,7 +37,7 @@ const std::string kUsage = std::string(
     "                cleaning band, logo)\n"
     "  --fault WORD  commit a fault once (repeatable):\n") +
     PlotterFaultHelp() +
-    "\nExit status: 0 done, 1 bad arguments, 3 the address cannot be had.\n";
+    "\nExit status: 0 done, 1 bad arguments, 8 the address cannot be had.\n";
 
 const CliCommand kCommand{70, "emulate", "run a virtual plotter on a TCP socket", kUsage.c_str(), RunEmulate};
 const CommandRegistrar kRegistrar(kCommand);
@@ -85,7 +86,7 @@ int RunEmulate(CliContext& ctx) {
     if (!plotter.Start()) {
         std::fprintf(stderr, "%s emulate: cannot listen on %s: %s\n", ctx.programName.c_str(), o.bindAddress.c_str(),
                      plotter.error().c_str());
-        return 3;
+        return kExitBadAddress;
     }
     std::printf("listening on %s:%u\n", o.bindAddress.c_str(), plotter.port());
     std::fflush(stdout);

@@ -2,12 +2,15 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <thread>
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "cli/machine_address.h"
+#include "cli/machine_session.h"
 #include "link/command_protocol.h"
 #include "link/firmware_log.h"
 #include "link/firmware_menu.h"
@@ -22,63 +25,64 @@ namespace {
 
 int RunFirmware(CliContext& ctx);
 
-const CliCommand kCommand{
-    65, "firmware", "load a firmware file (*.kxfw) into the machine",
-    "usage: firmware FILE --machine HOST[:PORT] [--ini PATH] [--set KEY=VALUE]...\n"
+const std::string kUsage = std::string(
+    "usage: firmware FILE (--machine HOST[:PORT] | --usb) [--timeout MS] [--ini PATH]\n"
+    "                [--set KEY=VALUE]...\n"
     "\n"
-    "Connects to the machine over Ethernet, checks that its firmware can be\n"
-    "updated over the link, and sends FILE (40960 to 131072 bytes) page by\n"
-    "page.  The time-stamped progress lines go to stdout.  The four-head\n"
-    "machine's firmware is not loaded over the link.\n"
+    "Connects to the machine, checks that its firmware can be updated over the\n"
+    "link, and sends FILE (40960 to 131072 bytes) page by page.  The\n"
+    "time-stamped progress lines go to stdout.  Firmware goes over Ethernet\n"
+    "only: over USB the machine is asked and the update refused.  The\n"
+    "four-head machine's firmware is not loaded over the link.\n"
     "\n"
-    "Exit status: 0 updated, 1 bad arguments, 3 offline, not supported or the\n"
-    "update failed.\n",
-    RunFirmware};
+    "  --machine HOST[:PORT]  the machine over Ethernet (default port: the edition's)\n"
+    "  --usb                  the machine over USB\n"
+    "  --timeout MS           wait at most MS for the connection and each reply\n"
+    "\n"
+    "Exit status 2 when FILE cannot be read or is not a firmware image, 4\n"
+    "offline, 5 not supported or the update failed.\n\n") +
+    kExitStatusTable;
+
+const CliCommand kCommand{65, "firmware", "load a firmware file (*.kxfw) into the machine", kUsage.c_str(),
+                          RunFirmware};
 
 const CommandRegistrar kRegistrar(kCommand);
 
-constexpr int kExitFailed = 3;
-
-// Messages raised by the link go to stderr.
-class QuietHost : public QuietStationHost {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
-
 int RunFirmware(CliContext& ctx) {
-    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--machine"}));
-    if (!options) return 1;
-    const auto machineText = RequiredOption(ctx, kCommand, *options, "--machine", "HOST[:PORT]", false);
-    if (!machineText) return 1;
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile(kMachineValued, kMachineFlags));
+    if (!options) return kExitUsage;
     AppSettings loaded;
-    const auto machine = LoadMachineSettings(ctx, *options, *machineText, loaded);
-    if (!machine) return 1;
+    int status = kExitOk;
+    const auto target = LoadMachineTarget(ctx, "firmware", *options, false, loaded, status);
+    if (!target) return status;
     const int lang = loaded.Language;
+    const std::string& file = options->positional[0];
+    if (!std::ifstream(file, std::ios::binary)) {
+        std::fprintf(stderr, "%s firmware: %s cannot be read\n", ctx.programName.c_str(), file.c_str());
+        return kExitInputUnreadable;
+    }
 
-    LinkState state;
-    QuietHost host;
-    SharedRecord<AppSettings> settings(loaded);
-    SharedRecord<MachineParams> params(MachineParams::Defaults(ctx.edition));
-    MachineLink link(settings, state);
-    link.eth().SetPort(machine->port);
-    CommandProtocol protocol(link.commu(), settings, params, state, host);
-    const bool online = protocol.ReadMachineParameters() == kLinkOk;
-    const FirmwareMenuAnswer answer = AnswerFirmwareMenu(ctx.edition, online, params.Get(), true, lang);
+    MachineSession session(ctx, "firmware", *target, loaded);
+    const int connected = session.Connect();
+    const bool online = connected == kExitOk;
+    const FirmwareMenuAnswer answer =
+        AnswerFirmwareMenu(ctx.edition, online, session.params.Get(), !target->usb, lang);
+    if (!online) return connected;
     if (!answer.message.empty()) std::fprintf(stderr, "%s\n", answer.message.c_str());
     if (!answer.openDialog) {
-        if (online && answer.message.empty())
+        if (answer.message.empty())
             std::fprintf(stderr, "%s firmware: the four-head machine's firmware is not loaded over the link\n",
                          ctx.programName.c_str());
-        return kExitFailed;
+        return kExitRefused;
     }
 
     FirmwareLog log;
     log.Log(Localized(lang, "选择固件文件，然后点击升级按钮", "Select firmware file,then press upgrade button"));
-    FirmwareUpdate update(link.commu(), log, lang);
+    FirmwareUpdate update(session.commu(), log, lang);
     std::atomic<int> result{FirmwareUpdate::kSendFailed};
     std::atomic<bool> done{false};
     std::jthread worker([&] {
-        result = update.UpdateFirmware(options->positional[0]);
+        result = update.UpdateFirmware(file);
         done = true;
     });
     // The dialog's timer: every 100 ms the waiting lines go out.
@@ -92,7 +96,12 @@ int RunFirmware(CliContext& ctx) {
     }
     worker.join();
     drain();
-    return result == FirmwareUpdate::kUpdated ? 0 : kExitFailed;
+    switch (result.load()) {
+    case FirmwareUpdate::kUpdated: return kExitOk;
+    case FirmwareUpdate::kCannotOpen:
+    case FirmwareUpdate::kInvalidFile: return kExitInputUnreadable;
+    default: return kExitRefused;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "cli/json_output.h"
 #include "cli/machine_param_option.h"
 #include "cli/page_source.h"
@@ -56,14 +57,14 @@ const CliCommand kCommand{
     "  --start-mm N         the job's start position: skip N mm of the feed\n"
     "\n"
     "Exit status: 0 written, 1 bad arguments, 2 FILE could not be read,\n"
-    "3 the job cannot be printed (the reason on stderr), 4 DIR could not be\n"
-    "written.\n",
+    "3 DIR could not be written, 9 the job cannot be printed (the reason on\n"
+    "stderr).\n",
     RunPrepare};
 
 const CommandRegistrar kRegistrar(kCommand);
 
-constexpr int kExitRefused = 3;
-constexpr int kExitWriteFailed = 4;
+constexpr int kExitRefused = kExitNotPrintable;
+constexpr int kExitWriteFailed = kExitNotWritten;
 
 // The machine link is not involved: the print "driver" is this command.
 class NoDriver : public PrintStarter {

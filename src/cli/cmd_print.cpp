@@ -7,6 +7,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "cli/machine_address.h"
 #include "cli/page_source.h"
 #include "link/command_protocol.h"
@@ -22,29 +23,32 @@ namespace {
 
 int RunPrint(CliContext& ctx);
 
-const CliCommand kCommand{
-    60, "print", "print and cut a pattern file on a machine",
-    "usage: print FILE --machine HOST[:PORT] [--copies N] [--ini PATH] [--set KEY=VALUE]...\n"
+const std::string kUsage = std::string(
+    "usage: print FILE (--machine HOST[:PORT] | --usb) [--copies N] [--timeout MS]\n"
+    "             [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
-    "Connects to the machine over Ethernet, reads its parameter records, reads\n"
+    "Connects to the machine, reads its parameter records, reads\n"
     "FILE as the read command does, prepares it as a print is started and\n"
     "streams its bands and cut segments to the machine, copy after copy.\n"
     "Progress goes to stderr.\n"
     "\n"
-    "  --machine HOST[:PORT]  the machine (default port: the edition's)\n"
+    "  --machine HOST[:PORT]  the machine over Ethernet (default port: the edition's)\n"
+    "  --usb                  the machine over USB\n"
+    "  --timeout MS           wait at most MS for the connection and each reply\n"
+    "                         over Ethernet (default 5000 and 6000)\n"
     "  --copies N             copies to print (1 to 999, default 1)\n"
     "  --ini PATH             read this settings file instead of the program\n"
     "                         directory's one\n"
     "  --set KEY=VALUE        change one setting after reading (repeatable)\n"
     "\n"
-    "Exit status: 0 printed, 1 bad arguments, 2 FILE could not be read,\n"
-    "3 the machine could not be reached or the print failed (the reason on\n"
-    "stderr).\n",
-    RunPrint};
+    "Exit status 2 when FILE cannot be read, 4 when the machine is offline, 5\n"
+    "when a copy failed, 9 when the job cannot be printed (the reason on\n"
+    "stderr).\n\n") +
+    kExitStatusTable;
+
+const CliCommand kCommand{60, "print", "print and cut a pattern file on a machine", kUsage.c_str(), RunPrint};
 
 const CommandRegistrar kRegistrar(kCommand);
-
-constexpr int kExitFailed = 3;
 
 // The window's part, in plain code: messages and progress on stderr.
 class CliHost : public QuietStationHost {
@@ -101,15 +105,16 @@ private:
 };
 
 int RunPrint(CliContext& ctx) {
-    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--machine", "--copies"}));
-    if (!options) return 1;
-    const auto machineText = RequiredOption(ctx, kCommand, *options, "--machine", "HOST[:PORT]", false);
-    if (!machineText) return 1;
+    std::vector<std::string> valued = kMachineValued;
+    valued.push_back("--copies");
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile(valued, kMachineFlags));
+    if (!options) return kExitUsage;
     const auto copies = IntOption(*options, "--copies", 1, 1, 999);
-    if (!copies) return 1;
+    if (!copies) return kExitUsage;
     AppSettings loaded;
-    const auto machine = LoadMachineSettings(ctx, *options, *machineText, loaded);
-    if (!machine) return 1;
+    int status = kExitOk;
+    const auto target = LoadMachineTarget(ctx, "print", *options, false, loaded, status);
+    if (!target) return status;
 
     auto source = ReadSourcePage(ctx, loaded, *options);
     if (!source) return kExitReadFailed;
@@ -121,13 +126,9 @@ int RunPrint(CliContext& ctx) {
     SharedRecord<AppSettings> settings(loaded);
     SharedRecord<MachineParams> params(MachineParams::Defaults(ctx.edition));
     MachineLink link(settings, state);
-    link.eth().SetPort(machine->port);
+    ApplyMachineTarget(*target, link);
     CommandProtocol protocol(link.commu(), settings, params, state, host);
-    if (const int r = protocol.ReadMachineParameters(); r != kLinkOk) {
-        std::fprintf(stderr, "%s print: the machine at %s does not answer (%d)\n", ctx.programName.c_str(),
-                     machine->text.c_str(), r);
-        return kExitFailed;
-    }
+    if (const int r = protocol.ReadMachineParameters(); r != kLinkOk) return ReportOffline(ctx, "print", *target, r);
     state.status.online = true;
     // The machine's own address is used from now on, as the window does; the
     // port stays the one given.
@@ -142,7 +143,7 @@ int RunPrint(CliContext& ctx) {
         if (prepared.result != kPrepareStarted) {
             std::fprintf(stderr, "%s print: the job cannot be printed (%d)\n", ctx.programName.c_str(),
                          prepared.result);
-            return kExitFailed;
+            return kExitNotPrintable;
         }
         host.BeginCopy(copy, *copies, station.BandCount);
         const int result = host.WaitForResult();
@@ -150,11 +151,11 @@ int RunPrint(CliContext& ctx) {
             const std::string why = starter.driver() ? starter.driver()->message() : std::string();
             std::fprintf(stderr, "%s print: copy %d failed%s%s\n", ctx.programName.c_str(), copy,
                          why.empty() ? "" : ": ", why.c_str());
-            return kExitFailed;
+            return kExitRefused;
         }
     }
     std::printf("printed %d %s of %s\n", *copies, *copies == 1 ? "copy" : "copies", source->fileName.c_str());
-    return 0;
+    return kExitOk;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "cli/machine_address.h"
 #include "jobs/headless_station.h"
 #include "jobs/station.h"
@@ -17,11 +18,10 @@ namespace {
 
 int RunServe(CliContext& ctx);
 
-const CliCommand kCommand{
-    90, "serve", "run the station headless: print the watched folders' jobs",
-    "usage: serve --machine HOST[:PORT] [--ini PATH] [--set KEY=VALUE]...\n"
+const std::string kUsage = std::string(
+    "usage: serve (--machine HOST[:PORT] | --usb) [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
-    "Runs the station without its window against a machine over Ethernet: the\n"
+    "Runs the station without its window against a machine: the\n"
     "link's loops poll the machine, the manual folder (ManDir) and the\n"
     "automatic folder (AutoDir) are scanned with the filter PrtFileExtension,\n"
     "automatic-folder jobs print by themselves while AutoStart is on, and with\n"
@@ -29,16 +29,21 @@ const CliCommand kCommand{
     "One line per event goes to stdout (\"found automatic job PATH\",\n"
     "\"printing PATH (N left)\", \"printed a copy of PATH\", \"removed N finished\n"
     "job(s)\", \"message: TEXT\", ...).  SIGINT or SIGTERM ends it; the\n"
-    "settings are then saved to the settings file.\n"
+    "settings are then saved to the settings file.  A machine that is off or\n"
+    "unplugged is waited for, as the window waits for it.\n"
     "\n"
-    "  --machine HOST[:PORT]  the machine (default port: the edition's)\n"
+    "  --machine HOST[:PORT]  the machine over Ethernet (default port: the edition's)\n"
+    "  --usb                  the machine over USB\n"
     "  --ini PATH             read this settings file instead of the program\n"
     "                         directory's one\n"
     "  --set KEY=VALUE        change one setting after reading (repeatable)\n"
     "\n"
-    "Exit status: 0 ended by a signal, 1 bad arguments or the settings could\n"
-    "not be saved.\n",
-    RunServe};
+    "Exit status 0 when ended by a signal, 3 when the settings could not be\n"
+    "saved.\n\n") +
+    kExitStatusTable;
+
+const CliCommand kCommand{90, "serve", "run the station headless: print the watched folders' jobs", kUsage.c_str(),
+                          RunServe};
 
 const CommandRegistrar kRegistrar(kCommand);
 
@@ -52,24 +57,21 @@ int RunServe(CliContext& ctx) {
     OptionTable table;
     table.valued = kSettingsOptions;
     table.valued.push_back("--machine");
+    table.flags = kMachineFlags;
     auto options = ParseOptions(ctx, kCommand, table);
-    if (!options) return 1;
-    const auto machineText = options->Value("--machine");
-    if (!machineText) {
-        std::fprintf(stderr, "%s serve: --machine HOST[:PORT] is missing\n", ctx.programName.c_str());
-        return 1;
-    }
-    const auto machine = ParseMachineAddress(ctx.programName, *machineText, ctx.edition);
-    if (!machine) return 1;
+    if (!options) return kExitUsage;
 
     Station station(ctx.edition);
     AppSettings loaded = station.settings.Get();
-    if (!LoadCliSettings(ctx, *options, loaded)) return 1;
-    // The address given here is for this run; the file keeps its own.
-    const std::int32_t savedIP = loaded.MachineIP;
-    const std::int32_t savedVia = loaded.ConnectViaEth;
-    loaded.ConnectViaEth = 1;
-    loaded.MachineIP = machine->ip;
+    int status = kExitOk;
+    const auto machine = LoadMachineTarget(ctx, "serve", *options, false, loaded, status);
+    if (!machine) return status;
+    // The address and transport given here are for this run; the file keeps
+    // its own.
+    AppSettings fromFile;
+    if (!LoadCliSettings(ctx, *options, fromFile)) return kExitUsage;
+    const std::int32_t savedIP = fromFile.MachineIP;
+    const std::int32_t savedVia = fromFile.ConnectViaEth;
     for (const std::string* dir : {&loaded.ManDir, &loaded.AutoDir})
         if (!dir->empty()) ::mkdir(dir->c_str(), 0777);
     station.settings.Set(loaded);
@@ -83,7 +85,7 @@ int RunServe(CliContext& ctx) {
 
     int signal = 0;
     {
-        HeadlessStation headless(station, machine->port, PrintLine);
+        HeadlessStation headless(station, machine->eth.port, PrintLine);
         PrintLine("serving " + machine->text + ", manual folder " + loaded.ManDir + ", automatic folder " +
                   loaded.AutoDir);
         headless.Start();
@@ -100,10 +102,10 @@ int RunServe(CliContext& ctx) {
     const std::string path = options->Value("--ini").value_or(toSave.SettingsPath());
     if (!SaveSettings(toSave, path, &error)) {
         std::fprintf(stderr, "%s serve: settings not saved: %s\n", ctx.programName.c_str(), error.c_str());
-        return 1;
+        return kExitNotWritten;
     }
     PrintLine("stopped");
-    return 0;
+    return kExitOk;
 }
 
 }  // namespace

@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/exit_status.h"
+#include "link/machine_address_change.h"
+#include "link/machine_link.h"
+
 namespace pv::cli {
 
 std::optional<MachineAddress> ParseMachineAddress(const std::string& programName, const std::string& value,
@@ -49,13 +53,82 @@ std::optional<MachineAddress> ParseMachineAddress(const std::string& programName
     return a;
 }
 
-std::optional<MachineAddress> LoadMachineSettings(const CliContext& ctx, const ParsedOptions& options,
-                                                  const std::string& machineText, AppSettings& settings) {
-    auto machine = ParseMachineAddress(ctx.programName, machineText, ctx.edition);
-    if (!machine || !LoadCliSettings(ctx, options, settings)) return std::nullopt;
-    settings.ConnectViaEth = 1;
-    settings.MachineIP = machine->ip;
-    return machine;
+std::optional<std::int32_t> ParseDottedAddress(const std::string& text) {
+    std::uint32_t address = 0;
+    const char* p = text.data();
+    const char* end = text.data() + text.size();
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0) {
+            if (p == end || *p != '.') return std::nullopt;
+            ++p;
+        }
+        // One to three digits, no sign, no blanks.
+        const char* digits = p;
+        while (p != end && *p >= '0' && *p <= '9' && p - digits < 4) ++p;
+        int v = 0;
+        const auto r = std::from_chars(digits, p, v);
+        if (p == digits || p - digits > 3 || r.ec != std::errc() || v > 255) return std::nullopt;
+        address |= static_cast<std::uint32_t>(v) << (8 * part);
+    }
+    if (p != end) return std::nullopt;
+    return static_cast<std::int32_t>(address);
+}
+
+std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char* command,
+                                               const ParsedOptions& options, bool settingsDefault,
+                                               AppSettings& settings, int& status) {
+    status = kExitUsage;
+    MachineTarget target;
+    target.usb = options.Has("--usb");
+    const auto machineText = options.Value("--machine");
+    if (target.usb && machineText) {
+        std::fprintf(stderr, "%s %s: --usb and --machine exclude each other\n", ctx.programName.c_str(), command);
+        return std::nullopt;
+    }
+    if (!target.usb && !machineText && !settingsDefault) {
+        std::fprintf(stderr, "%s %s: --machine HOST[:PORT] or --usb is missing\n", ctx.programName.c_str(), command);
+        return std::nullopt;
+    }
+    const auto timeout = IntOption(options, "--timeout", 0, 1, 600000);
+    if (!timeout) return std::nullopt;
+    target.timeoutMs = *timeout;
+    if (machineText) {
+        auto address = ParseMachineAddress(ctx.programName, *machineText, ctx.edition);
+        if (!address) {
+            status = kExitBadAddress;
+            return std::nullopt;
+        }
+        target.eth = *address;
+    }
+    if (!LoadCliSettings(ctx, options, settings)) return std::nullopt;
+    if (target.usb) {
+        settings.ConnectViaEth = 0;
+        target.text = "USB";
+    } else {
+        settings.ConnectViaEth = 1;
+        if (machineText) {
+            settings.MachineIP = target.eth.ip;
+        } else {
+            target.eth.ip = settings.MachineIP;
+            target.eth.port = Info(ctx.edition).tcpPort;
+            target.eth.text = DottedAddress(settings.MachineIP) + ":" + std::to_string(target.eth.port);
+        }
+        target.text = target.eth.text;
+    }
+    status = kExitOk;
+    return target;
+}
+
+void ApplyMachineTarget(const MachineTarget& target, MachineLink& link) {
+    link.eth().SetPort(target.eth.port);
+    if (target.timeoutMs > 0) link.eth().SetTimeouts(target.timeoutMs, target.timeoutMs);
+}
+
+int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result) {
+    const std::string where = target.usb ? "over USB" : "from " + target.text;
+    std::fprintf(stderr, "%s %s: the machine is offline: no answer %s (result %d)\n", ctx.programName.c_str(),
+                 command, where.c_str(), result);
+    return kExitOffline;
 }
 
 }  // namespace pv::cli

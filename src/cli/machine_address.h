@@ -1,12 +1,19 @@
 #pragma once
-// --machine HOST[:PORT]: where the command-line tool finds the machine.
+// Where the command-line tool finds the machine: over Ethernet at
+// --machine HOST[:PORT], or over USB with --usb; --timeout MS bounds every
+// wait for it.
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "settings/app_settings.h"
 #include "settings/edition.h"
+
+namespace pv {
+class MachineLink;
+}
 
 namespace pv::cli {
 
@@ -17,14 +24,41 @@ struct MachineAddress {
 };
 
 // Resolves HOST (an IPv4 address or a host name) to its first IPv4 address;
-// PORT defaults to the edition's.  Prints what is wrong and returns nothing.
+// PORT defaults to the edition's.  Prints what is wrong and returns nothing
+// (exit status kExitBadAddress).
 std::optional<MachineAddress> ParseMachineAddress(const std::string& programName, const std::string& value,
                                                   Edition edition);
 
-// For a command that talks to the machine: resolves `machineText`, then
-// loads the command's settings (LoadCliSettings) and points them at that
-// address over Ethernet.  Prints what is wrong and returns nothing.
-std::optional<MachineAddress> LoadMachineSettings(const CliContext& ctx, const ParsedOptions& options,
-                                                  const std::string& machineText, AppSettings& settings);
+// Exactly four dotted numbers of 0 to 255 ("192.168.1.176"), in the
+// `MachineIP` form; nothing otherwise.
+std::optional<std::int32_t> ParseDottedAddress(const std::string& text);
+
+// The options every machine-reaching command takes.
+inline const std::vector<std::string> kMachineValued{"--machine", "--timeout"};
+inline const std::vector<std::string> kMachineFlags{"--usb"};
+
+struct MachineTarget {
+    bool usb = false;
+    MachineAddress eth;         // the Ethernet address and port (unused over USB)
+    int timeoutMs = 0;          // 0: the link's own waits (connect 5 s, each reply 6 s)
+    std::string text;           // "USB" or the address as given, for messages
+};
+
+// For a command that talks to the machine: loads the command's settings
+// (LoadCliSettings) and points them at the machine --usb or --machine name
+// (both at once is a mistake).  With neither, `settingsDefault` picks
+// Ethernet at the settings' MachineIP and the edition's port; otherwise
+// --machine is required.  Prints what is wrong and returns nothing with the
+// exit status in `status`.
+std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char* command,
+                                               const ParsedOptions& options, bool settingsDefault,
+                                               AppSettings& settings, int& status);
+
+// Puts the target's port and waits on the link's Ethernet transport.
+void ApplyMachineTarget(const MachineTarget& target, MachineLink& link);
+
+// "<program> <command>: the machine is offline: no answer from X (result
+// R)" on stderr; returns kExitOffline.
+int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result);
 
 }  // namespace pv::cli

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/exit_status.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void PrintUsage(std::FILE* out) {
                       "               watched folders (default: the executable's folder)\n\n");
     std::fprintf(out, "commands:\n");
     for (const auto& c : pv::cli::Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
-    std::fprintf(out, "\n'%s COMMAND --help' describes one command.\n", kName);
+    std::fprintf(out, "\n'%s COMMAND --help' describes one command.\n\n%s", kName, pv::cli::kExitStatusTable);
 }
 
 }  // namespace

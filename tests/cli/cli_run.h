@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -40,7 +40,7 @@ class CliHome {
 public:
     std::string Path(const std::string& name) const { return home_.File(name); }
 
-    CliRun Run(const char* tool, std::initializer_list<std::string> args) const {
+    CliRun Run(const char* tool, const std::vector<std::string>& args) const {
         std::string cmd = Quote(tool) + " --home " + Quote(home_.Path().string());
         for (const auto& a : args) cmd += " " + Quote(a);
         const std::string errFile = Path("stderr.txt");

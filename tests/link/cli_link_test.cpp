@@ -149,7 +149,7 @@ TEST_F(CliLink, PrintedJobCarriesTheKnifeRecordsThatPrepareWrites) {
     EXPECT_EQ(job["ending"], "complete");
 }
 
-TEST_F(CliLink, PrintFailsWithStatusThreeWhenTheMachineFails) {
+TEST_F(CliLink, PrintFailsWithStatusFiveWhenTheMachineFails) {
     const ScratchDir scratch("cli-link-fail");
     const fs::path& dir = scratch.Path();
     const std::string cli = PV_CLI_PELVANE;
@@ -161,11 +161,11 @@ TEST_F(CliLink, PrintFailsWithStatusThreeWhenTheMachineFails) {
         ASSERT_GT(emulator.port(), 0);
         EXPECT_EQ(RunCli(cli + " --home " + home + " print " + file + " --machine 127.0.0.1:" +
                       std::to_string(emulator.port())),
-                  3);
+                  5);
     }
     // Bad words are refused before anything listens.
     EXPECT_EQ(RunCli(cli + " --home " + home + " emulate --port 0 --fault refuse-bulk=x"), 1);
-    EXPECT_EQ(RunCli(cli + " --home " + home + " print " + file + " --machine 127.0.0.1:99999"), 1);
+    EXPECT_EQ(RunCli(cli + " --home " + home + " print " + file + " --machine 127.0.0.1:99999"), 8);
 }
 
 TEST_F(CliLink, FirmwareIsLoadedIntoTheEmulator) {
@@ -179,7 +179,7 @@ TEST_F(CliLink, FirmwareIsLoadedIntoTheEmulator) {
     ASSERT_GT(emulator.port(), 0);
     const std::string machine = " --machine 127.0.0.1:" + std::to_string(emulator.port());
     EXPECT_EQ(RunCli(cli + " --home " + home + " firmware " + image.string() + machine), 0);
-    EXPECT_EQ(RunCli(cli + " --home " + home + " firmware " + (dir / "missing.kxfw").string() + machine), 3);
+    EXPECT_EQ(RunCli(cli + " --home " + home + " firmware " + (dir / "missing.kxfw").string() + machine), 2);
 }
 
 }  // namespace
