@@ -57,8 +57,9 @@ const CliCommand kCommand{
     "  --start-mm N         the job's start position: skip N mm of the feed\n"
     "\n"
     "Exit status: 0 written, 1 bad arguments, 2 FILE could not be read,\n"
-    "3 DIR could not be written, 9 the job cannot be printed (the reason on\n"
-    "stderr).\n",
+    "3 DIR could not be written, 6 no --param field of that name, 7 a\n"
+    "--param value outside its field, 9 the job cannot be printed (the\n"
+    "reason on stderr).\n",
     RunPrepare};
 
 const CommandRegistrar kRegistrar(kCommand);
@@ -155,9 +156,10 @@ int RunPrepare(CliContext& ctx) {
     if (!LoadCliSettings(ctx, *options, settings)) return 1;
     MachineParams params = MachineParams::Defaults(ctx.edition);
     for (const std::string& assignment : options->Values("--param")) {
-        if (const std::string error = ApplyMachineParam(params, assignment); !error.empty()) {
+        int status = kExitOk;
+        if (const std::string error = ApplyMachineParam(params, assignment, status); !error.empty()) {
             std::fprintf(stderr, "%s prepare: %s\n", ctx.programName.c_str(), error.c_str());
-            return 1;
+            return status;
         }
     }
     auto source = ReadSourcePage(ctx, settings, *options);

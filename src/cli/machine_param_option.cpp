@@ -3,6 +3,7 @@
 #include <charconv>
 #include <span>
 
+#include "cli/exit_status.h"
 #include "params/param_field.h"
 
 namespace pv::cli {
@@ -13,13 +14,14 @@ namespace {
 // whether such a field exists; `error` says what is wrong with the value.
 template <class Block>
 bool applyField(std::span<const ParamField<Block>> fields, Block& block, std::string_view name,
-                std::string_view text, std::string& error) {
+                std::string_view text, std::string& error, int& status) {
     for (const ParamField<Block>& f : fields) {
         if (!f.editable || name != f.name) continue;
         long long v = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-        if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < f.Min() ||
-            v > f.Max()) {
+        const bool whole = !text.empty() && ec == std::errc() && end == text.data() + text.size();
+        if (!whole || v < f.Min() || v > f.Max()) {
+            status = whole ? kExitOutOfRange : kExitUsage;
             error = std::string(name) + " takes a whole number from " + std::to_string(f.Min()) +
                     " to " + std::to_string(f.Max()) + ", not '" + std::string(text) + "'";
         } else {
@@ -32,15 +34,18 @@ bool applyField(std::span<const ParamField<Block>> fields, Block& block, std::st
 
 }  // namespace
 
-std::string ApplyMachineParam(MachineParams& params, std::string_view assignment) {
+std::string ApplyMachineParam(MachineParams& params, std::string_view assignment, int& status) {
+    status = kExitUsage;
     const auto eq = assignment.find('=');
     if (eq == std::string_view::npos || eq == 0) return "--param needs NAME=VALUE, not '" + std::string(assignment) + "'";
     const std::string_view name = assignment.substr(0, eq);
     const std::string_view text = assignment.substr(eq + 1);
     std::string error;
-    if (applyField(MachineParaFields(), params.machine, name, text, error) ||
-        applyField(AdvParaFields(), params.adv, name, text, error))
+    status = kExitOk;
+    if (applyField(MachineParaFields(), params.machine, name, text, error, status) ||
+        applyField(AdvParaFields(), params.adv, name, text, error, status))
         return error;
+    status = kExitUnknownField;
     return "no machine parameter named " + std::string(name);
 }
 

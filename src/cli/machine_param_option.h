@@ -10,7 +10,9 @@
 namespace pv::cli {
 
 // Applies "NAME=VALUE".  Empty on success, else what is wrong (unknown
-// field, not a whole number, outside the field's type).
-std::string ApplyMachineParam(MachineParams& params, std::string_view assignment);
+// field, not a whole number, outside the field's type), with the exit
+// status for it in `status` (kExitUnknownField, kExitOutOfRange or
+// kExitUsage).
+std::string ApplyMachineParam(MachineParams& params, std::string_view assignment, int& status);
 
 }  // namespace pv::cli

@@ -103,14 +103,18 @@ TEST(PrepareCommand, BadArgumentsAndInputsFailCleanly) {
     CliHome home;
     std::ofstream(home.Path("taken")) << "x";
     // Options that are refused after a valid file and folder.
-    const std::pair<const char*, const char*> refused[] = {
-        {"--param", "noSuchField=1"},          {"--param", "headEnable=300"}, {"--param", "headEnable"},
-        {"--param", "plotCutOffsetX=-40000"}, {"--start-mm", "-5"},
+    const struct {
+        const char* option;
+        const char* value;
+        int status;
+    } refused[] = {
+        {"--param", "noSuchField=1", 6},         {"--param", "headEnable=300", 7}, {"--param", "headEnable", 1},
+        {"--param", "plotCutOffsetX=-40000", 7}, {"--param", "bridgeLen=x", 1},    {"--start-mm", "-5", 1},
     };
-    for (const auto& [option, value] : refused) {
+    for (const auto& [option, value, status] : refused) {
         const CliRun run =
             home.Run(PV_CLI_PELVANE, {"prepare", DataFile("piece.plt"), "--out", home.Path("o"), option, value});
-        EXPECT_EQ(run.status, 1) << option << " " << value;
+        EXPECT_EQ(run.status, status) << option << " " << value;
     }
     EXPECT_EQ(home.Run(PV_CLI_PELVANE, {"prepare", DataFile("piece.plt")}).status, 1);
     EXPECT_EQ(home.Run(PV_CLI_PELVANE, {"prepare", DataFile("missing.plt"), "--out", home.Path("o")}).status, 2);
@@ -119,7 +123,7 @@ TEST(PrepareCommand, BadArgumentsAndInputsFailCleanly) {
     EXPECT_EQ(home.Run(PV_CLI_PELVANE, {"prepare", DataFile("piece.plt"), "--out", home.Path("z"), "--param",
                                         "fireIntervalPulses=0"})
                   .status,
-              3);
+              9);
     EXPECT_FALSE(std::filesystem::exists(home.Path("z/summary.json")));
 }
 
