@@ -177,6 +177,8 @@ TEST(MachineCommand, AddressIsWrittenAndStoredAsMachineIP) {
 }
 
 // Every refusal: its exit status and what it says.  None of them writes.
+// There is no USB stand-in for the tool (the link's tests script the USB
+// layer in-process): without a device, --usb must fail as offline.
 TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
     Plotter plotter(Edition::TwoHead);
     ASSERT_TRUE(plotter.started());
