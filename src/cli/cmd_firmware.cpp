@@ -63,11 +63,8 @@ int RunFirmware(CliContext& ctx) {
     }
 
     MachineSession session(ctx, "firmware", *target, loaded);
-    const int connected = session.Connect();
-    const bool online = connected == kExitOk;
-    const FirmwareMenuAnswer answer =
-        AnswerFirmwareMenu(ctx.edition, online, session.params.Get(), !target->usb, lang);
-    if (!online) return connected;
+    if (const int connected = session.Connect(); connected != kExitOk) return connected;
+    const FirmwareMenuAnswer answer = AnswerFirmwareMenu(ctx.edition, true, session.params.Get(), !target->usb, lang);
     if (!answer.message.empty()) std::fprintf(stderr, "%s\n", answer.message.c_str());
     if (!answer.openDialog) {
         if (answer.message.empty())
