@@ -1,5 +1,6 @@
 #include "link/command_protocol.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -114,11 +115,14 @@ int CommandProtocol::WriteMachineParams(std::stop_token token) {
 JobStartBlock CommandProtocol::ComputeJobStart(const MachineParams& params, const AppSettings& settings,
                                                std::int32_t pageMaxX, std::int32_t columnCount) {
     const double f = params.adv.feedPulsesPerMm;   // pulses per mm x 100
-    // Truncated toward zero; a length beyond the 32-bit field saturates.
+    // Truncated toward zero; a length beyond the 32-bit field saturates, and
+    // a negative one (a hostile CutOffDistX, a drawing left of its start)
+    // feeds nothing rather than pulling the roll back.
     const double a = std::trunc(f * settings.CutOffDistX * 0.01);
+    const double feed = a + pageMaxX / 40.0 * f * 0.01;
     JobStartBlock block;
-    block.paperLength = TruncToInt32(a + pageMaxX / 40.0 * f * 0.01);
-    block.columnCount = columnCount;
+    block.paperLength = feed > 0 ? TruncToInt32(feed) : 0;
+    block.columnCount = std::max(columnCount, 0);
     return block;
 }
 
