@@ -1,5 +1,8 @@
 // print: a pattern file printed and cut on a machine over Ethernet.
+#include <signal.h>
+
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
@@ -42,13 +45,18 @@ const std::string kUsage = std::string(
     "  --set KEY=VALUE        change one setting after reading (repeatable)\n"
     "\n"
     "Exit status 2 when FILE cannot be read, 4 when the machine is offline, 5\n"
-    "when a copy failed, 9 when the job cannot be printed (the reason on\n"
-    "stderr).\n\n") +
+    "when a copy failed or was stopped by SIGINT or SIGTERM (the machine is\n"
+    "told to stop), 9 when the job cannot be printed (the reason on stderr).\n"
+    "While the machine stays busy, \"machine busy for N s\" is written every\n"
+    "few seconds.\n\n") +
     kExitStatusTable;
 
 const CliCommand kCommand{60, "print", "print and cut a pattern file on a machine", kUsage.c_str(), RunPrint};
 
 const CommandRegistrar kRegistrar(kCommand);
+
+// Ctrl-C or SIGTERM: the copy did not complete.
+constexpr int kExitStopped = kExitRefused;
 
 // The window's part, in plain code: messages and progress on stderr.
 class CliHost : public QuietStationHost {
@@ -79,6 +87,10 @@ public:
         std::fprintf(stderr, "%s%s: %s\n", lastPercent_ >= 0 ? "\n" : "", name_.c_str(), text.c_str());
         lastPercent_ = -1;
     }
+    void MachineBusy(int seconds) override {
+        std::fprintf(stderr, "%s%s: machine busy for %d s\n", lastPercent_ >= 0 ? "\n" : "", name_.c_str(), seconds);
+        lastPercent_ = -1;
+    }
 
     void BeginCopy(int copy, int copies, int bands) {
         std::lock_guard g(lock_);
@@ -88,11 +100,28 @@ public:
         lastPercent_ = -1;
         result_ = 0;
     }
-    int WaitForResult() {
-        std::unique_lock g(lock_);
-        done_.wait(g, [this] { return result_ != 0; });
-        if (lastPercent_ >= 0) std::fprintf(stderr, "\n");
-        return result_;
+    // Waits for the driver's result.  SIGINT or SIGTERM (blocked in every
+    // thread, taken here) asks the driver to stop the job; the driver then
+    // tells the machine and reports a failed print.  `stopSignal` is set to
+    // the signal that came.
+    int WaitForResult(const sigset_t& stopSignals, LinkState& state, int& stopSignal) {
+        for (;;) {
+            {
+                std::unique_lock g(lock_);
+                if (done_.wait_for(g, std::chrono::milliseconds(1), [this] { return result_ != 0; })) {
+                    if (lastPercent_ >= 0) std::fprintf(stderr, "\n");
+                    return result_;
+                }
+            }
+            const timespec pause{0, 100'000'000};
+            const int sig = sigtimedwait(&stopSignals, nullptr, &pause);
+            if (sig > 0 && stopSignal == 0) {
+                stopSignal = sig;
+                std::fprintf(stderr, "\n%s: stopping the print on %s\n", name_.c_str(), sig == SIGINT ? "SIGINT" : "SIGTERM");
+                lastPercent_ = -1;
+                state.stopRequested.store(true);
+            }
+        }
     }
 
 private:
@@ -120,6 +149,14 @@ int RunPrint(CliContext& ctx) {
     if (!source) return kExitReadFailed;
     if (source->page.fileName.empty()) source->page.fileName = source->fileName;
 
+    // Ctrl-C and SIGTERM are taken by the waiting below, never by the link's
+    // threads, which inherit this mask.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
     LinkState state;
     CliHost host(ctx.programName, state);
     // Shared with the print driver's thread.
@@ -146,7 +183,13 @@ int RunPrint(CliContext& ctx) {
             return kExitNotPrintable;
         }
         host.BeginCopy(copy, *copies, station.BandCount);
-        const int result = host.WaitForResult();
+        int stopSignal = 0;
+        const int result = host.WaitForResult(stopSignals, state, stopSignal);
+        if (stopSignal != 0) {
+            std::fprintf(stderr, "%s print: stopped by %s during copy %d\n", ctx.programName.c_str(),
+                         stopSignal == SIGINT ? "SIGINT" : "SIGTERM", copy);
+            return kExitStopped;
+        }
         if (result != kPrintDone) {
             const std::string why = starter.driver() ? starter.driver()->message() : std::string();
             std::fprintf(stderr, "%s print: copy %d failed%s%s\n", ctx.programName.c_str(), copy,

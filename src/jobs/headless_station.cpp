@@ -26,7 +26,11 @@ HeadlessStation::~HeadlessStation() {
 
 void HeadlessStation::Start() { threads_.Start(); }
 
-void HeadlessStation::Stop() { threads_.Stop(); }
+void HeadlessStation::Stop() {
+    threads_.Stop();   // also tells a running print to stop
+    // The print ends while the station can still hear of it.
+    if (PrintDriver* driver = starter_.driver()) driver->Stop();
+}
 
 void HeadlessStation::Log(const std::string& line) {
     std::lock_guard g(logLock_);
@@ -64,6 +68,15 @@ void HeadlessStation::PrintFinished(int result) {
     station_.CollectInkDrops();
     const COnePage* job = PrintingJob();
     const std::string name = job ? job->filePath : std::string("a job no longer listed");
+    if (result != kPrintDone && station_.link.stopRequested.load()) {
+        // Stopped because the station stops, not failed: the job waits for
+        // the next run and automatic start stays as it was.
+        Log("print stopped: " + name);
+        for (JobCollection* c : {&station_.jobs.OpenedJobs, &station_.jobs.ManDirJobs, &station_.jobs.AutoDirJobs})
+            for (auto& j : *c)
+                if (j->jobState == kJobPrinting) j->jobState = kJobWaiting;
+        return;
+    }
     if (result == kPrintDone) {
         Log("printed a copy of " + name);
     } else {
@@ -120,5 +133,7 @@ void HeadlessStation::AutoStartOff() {
 }
 
 void HeadlessStation::ShowMessage(const std::string& text) { Log("message: " + text); }
+
+void HeadlessStation::MachineBusy(int seconds) { Log("machine busy for " + std::to_string(seconds) + " s"); }
 
 }  // namespace pv

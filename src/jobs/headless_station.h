@@ -45,6 +45,7 @@ public:
     void RedrawList() override {}
     void AutoStartOff() override;
     void ShowMessage(const std::string& text) override;
+    void MachineBusy(int seconds) override;
 
 private:
     void Log(const std::string& line);

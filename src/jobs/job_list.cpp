@@ -116,7 +116,15 @@ int JobList::StartFromAutoDir() {
             job.jobState = kJobWaiting;
             return -1;
         }
-        return TryStart(job, base + static_cast<std::int32_t>(i)) == 1 ? 1 : -1;
+        if (unreadable_.count(VersionOf(job))) continue;   // reported once, waits for a new version
+        const int r = TryStart(job, base + static_cast<std::int32_t>(i));
+        if (r == 1) return 1;
+        if (r != 0) return -1;   // the print did not start: the next refresh tries again
+        // The file gave no drawing (junk, empty): say so once and let the
+        // later jobs print.
+        unreadable_.insert(VersionOf(job));
+        env_.ShowMessage(std::string(Localized(env_.Language(), "文件打开失败!", "Open File Failed!")) + " " +
+                         job.fileName);
     }
     return -1;
 }

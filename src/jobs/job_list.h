@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,18 @@ private:
     void AccessDenied();
     void ClearListSelection();
     void MarkRows(const std::vector<std::int32_t>& rows);
+
+    // Automatic-folder files that gave no drawing when their job was to
+    // print, by path, size and time: reported once and passed over until
+    // the file changes (a new version replaces the job and is tried).
+    struct FileVersion {
+        std::string path;
+        std::int64_t size;
+        std::int64_t time;
+        auto operator<=>(const FileVersion&) const = default;
+    };
+    static FileVersion VersionOf(const COnePage& job) { return {job.filePath, job.fileSize, job.fileTime}; }
+    std::set<FileVersion> unreadable_;
 
     JobEnvironment& env_;
     bool starting_ = false;

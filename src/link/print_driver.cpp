@@ -1,6 +1,8 @@
 #include "link/print_driver.h"
 
+#include <chrono>
 #include <cmath>
+#include <optional>
 
 #include "link/link_result.h"
 #include "link/link_wait.h"
@@ -144,6 +146,11 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
     LinkState& state = protocol_.state();
     auto& commu = protocol_.commu();
     int failures = 0;
+    // The machine may stay busy for minutes (a jam, the operator at the
+    // machine): the window hears how long every few seconds.
+    using Clock = std::chrono::steady_clock;
+    std::optional<Clock::time_point> busySince;
+    int busyReported = 0;   // seconds last reported
     for (;;) {
         if (token.stop_requested() || state.stopRequested.load()) {
             SetMessage("打印已停止！", "Printing stopped!");
@@ -177,6 +184,18 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
         // A machine ready for data gets it at once; the 10 ms pause paces
         // the polls of a busy one.
         if (now == kStateWorking && state.status.busy.load() == 0) return 0;
+        if (now == kStateWorking) {
+            const auto t = Clock::now();
+            if (!busySince) busySince = t;
+            const auto busy = std::chrono::duration_cast<std::chrono::seconds>(t - *busySince).count();
+            if (busy >= busyReported + kBusyReportSeconds) {
+                busyReported = static_cast<int>(busy - busy % kBusyReportSeconds);
+                protocol_.host().MachineBusy(busyReported);
+            }
+        } else {
+            busySince.reset();
+            busyReported = 0;
+        }
         LinkWait(token, kReadyPollMs);
         if (now == kStatePaused) {
             protocol_.ReadCarriagePosition();

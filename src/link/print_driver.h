@@ -27,6 +27,8 @@ public:
     static constexpr int kReadyPollMs = 10;
     static constexpr int kPausedPollMs = 500;
     static constexpr int kIdlePollMs = 50;
+    // While the machine stays busy the window hears of it this often.
+    static constexpr int kBusyReportSeconds = 5;
 
     // `job` must outlive the driver.
     PrintDriver(CommandProtocol& protocol, PrintJobSource& job);

@@ -27,6 +27,9 @@ public:
     // A message box raised by a link thread (refused job, failed parameter
     // write); the text is already in the user's language.
     virtual void ShowMessage(const std::string& text) = 0;
+    // The print driver has waited `seconds` for a machine that reports busy;
+    // repeated every few seconds while it lasts.  Nothing to show by default.
+    virtual void MachineBusy(int seconds) { (void)seconds; }
 };
 
 }  // namespace pv

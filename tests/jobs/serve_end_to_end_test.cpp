@@ -254,6 +254,64 @@ TEST_F(ServeEndToEnd, PrintsDroppedFilesInNameOrderAndRemovesThem) {
     EXPECT_FALSE(RecordedColumns(home_ / "rec", 4));
 }
 
+TEST_F(ServeEndToEnd, UnreadableFilesAreReportedOnceAndDoNotHoldBackTheNextFile) {
+    ASSERT_TRUE(StartEmulator());
+    ASSERT_TRUE(StartServe()) << serve_->Output();
+    const fs::path stage = home_ / "stage";
+    fs::create_directories(stage);
+    std::ofstream(stage / "a-junk.plt", std::ios::binary) << "this is no drawing at all\n";
+    std::ofstream(stage / "b-empty.plt", std::ios::binary);
+    std::ofstream(stage / "c-good.plt", std::ios::binary) << Squares(1, 2000);
+    const fs::path autoDir = home_ / "DirAuto";
+    fs::rename(stage, autoDir);
+
+    ASSERT_TRUE(serve_->WaitFor("printed a copy of " + (autoDir / "c-good.plt").string())) << serve_->Output();
+    ASSERT_TRUE(serve_->WaitFor("removed 1 finished job(s)")) << serve_->Output();
+    const std::string log = serve_->Output();
+    // The settings' language is Chinese.
+    EXPECT_EQ(CountLines(log, "message: 文件打开失败! a-junk.plt"), 1) << log;
+    EXPECT_EQ(CountLines(log, "message: 文件打开失败! b-empty.plt"), 1) << log;
+    EXPECT_EQ(CountLines(log, "printed a copy of "), 1) << log;
+    EXPECT_TRUE(fs::exists(autoDir / "a-junk.plt"));
+    EXPECT_FALSE(fs::exists(autoDir / "c-good.plt"));
+
+    // A good version of the junk file prints.
+    std::ofstream(autoDir / "a-junk.plt.part", std::ios::binary) << Squares(2, 1000);
+    fs::rename(autoDir / "a-junk.plt.part", autoDir / "a-junk.plt");
+    ASSERT_TRUE(serve_->WaitFor("printed a copy of " + (autoDir / "a-junk.plt").string())) << serve_->Output();
+}
+
+TEST_F(ServeEndToEnd, ABusyMachineIsReportedEveryFewSecondsAndSigtermEndsTheWait) {
+    ASSERT_TRUE(StartEmulator({"--fault", "busy=600000@1"}));
+    ASSERT_TRUE(StartServe()) << serve_->Output();
+    const fs::path file = home_ / "DirAuto" / "busy.plt";
+    Drop("busy.plt", Squares(4, 3000));
+    ASSERT_TRUE(serve_->WaitFor("machine busy for 5 s")) << serve_->Output();
+    EXPECT_EQ(serve_->Stop(SIGTERM), 0) << serve_->Output();
+    const std::string log = serve_->Output();
+    EXPECT_NE(log.find("print stopped: " + file.string()), std::string::npos) << log;
+    EXPECT_NE(log.find("stopped\n"), std::string::npos) << log;
+    // Stopping the station is not a failed print: automatic start stays on
+    // and the file waits for the next run.
+    EXPECT_EQ(SavedSetting("AutoStart"), "AutoStart=1") << ReadText(home_ / "Setting.ini");
+    EXPECT_TRUE(fs::exists(file));
+}
+
+TEST_F(ServeEndToEnd, PrintReportsABusyMachineAndCtrlCStopsTheJob) {
+    ASSERT_TRUE(StartEmulator({"--fault", "busy=600000@1"}));
+    const fs::path file = home_ / "busy.plt";
+    std::ofstream(file, std::ios::binary) << Squares(4, 3000);
+    Child print({cli_, "--home", home_.string(), "print", file.string(), "--machine", "127.0.0.1:" + port_},
+                home_ / "print.out");
+    ASSERT_TRUE(print.WaitFor("machine busy for 5 s")) << print.Output();
+    EXPECT_EQ(print.Stop(SIGINT), 5) << print.Output();   // the copy did not complete
+    EXPECT_NE(print.Output().find("stopped by SIGINT"), std::string::npos) << print.Output();
+    // The plotter heard the stop.
+    const fs::path summary = home_ / "rec" / "job-001" / "summary.json";
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(summary); }));
+    EXPECT_EQ(nlohmann::json::parse(ReadText(summary), nullptr, false)["ending"], "stopped");
+}
+
 TEST_F(ServeEndToEnd, PrintsAFileStillBeingWrittenOnlyOnceComplete) {
     ASSERT_TRUE(StartEmulator());
     ASSERT_TRUE(StartServe()) << serve_->Output();

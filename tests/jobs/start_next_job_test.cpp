@@ -104,6 +104,29 @@ TEST(StartNextJob, AnUnreadableManualJobPassesToTheAutomaticDirectory) {
     EXPECT_EQ(q.list.CurrentJobIndex, 1);
 }
 
+TEST(StartNextJob, AnUnreadableAutomaticJobIsReportedOnceAndPassedOverUntilItsFileChanges) {
+    Queue q;
+    q.Add(JobSource::AutoDir, "/auto/junk.plt", false);
+    q.Add(JobSource::AutoDir, "/auto/empty.plt", false);
+    q.Add(JobSource::AutoDir, "/auto/good.plt", false);
+    q.env.loadable = {"/auto/good.plt"};
+    EXPECT_EQ(q.list.StartNextJob(), 0);
+    EXPECT_EQ(q.env.started, std::vector<std::string>{"/auto/good.plt"});
+    EXPECT_EQ(q.env.messages,
+              (std::vector<std::string>{"Open File Failed! junk.plt", "Open File Failed! empty.plt"}));
+    // Later refreshes neither read nor report them again.
+    q.list.AutoDirJobs.pop_back();
+    EXPECT_EQ(q.list.StartNextJob(), -1);
+    EXPECT_EQ(q.env.messages.size(), 2u);
+    EXPECT_EQ(q.env.started.size(), 1u);
+    // A new version of a file replaces its job, which is tried afresh.
+    q.list.AutoDirJobs[0] = test::Job("/auto/junk.plt", false);
+    q.list.AutoDirJobs[0]->fileSize = 4200;
+    q.env.loadable = {"/auto/junk.plt"};
+    EXPECT_EQ(q.list.StartNextJob(), 0);
+    EXPECT_EQ(q.env.started.back(), "/auto/junk.plt");
+}
+
 TEST(StartNextJob, APrintThatDoesNotStartLeavesTheJobWaiting) {
     Queue q;
     COnePage& j = q.Add(JobSource::Opened, "/a.plt");
