@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct HostileCase {
     Edition edition;
     const SettingKey* key;
 };
+
+// What the test's name shows in test listings (not the record's bytes).
+void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.key->name; }
 
 std::vector<HostileCase> AllCases() {
     std::vector<HostileCase> out;

@@ -135,9 +135,12 @@ TEST(CurveTest, TidyDropsDuplicatesThenCollinearPoints) {
 }
 
 struct ClosedCase {
+    const char* name;
     Pts pts;
     int closed;
 };
+
+void PrintTo(const ClosedCase& c, std::ostream* os) { *os << c.name; }
 
 class TestClosedTest : public ::testing::TestWithParam<ClosedCase> {};
 
@@ -150,10 +153,11 @@ TEST_P(TestClosedTest, Decides) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TestClosedTest,
-    ::testing::Values(ClosedCase{{{0, 0}, {100, 0}, {0, 0}}, 0},                          // 3 points, ends equal
-                      ClosedCase{{{0, 0}, {100, 0}, {100, 100}, {12, 16}}, 1},            // exactly 20 apart
-                      ClosedCase{{{0, 0}, {100, 0}, {100, 100}, {20, 1}}, 0},             // 20.02 apart
-                      ClosedCase{{{0, 0}, {100, 0}, {100, 100}, {0, 0}}, 1}));
+    ::testing::Values(ClosedCase{"three_points_ends_equal", {{0, 0}, {100, 0}, {0, 0}}, 0},
+                      ClosedCase{"ends_exactly_20_apart", {{0, 0}, {100, 0}, {100, 100}, {12, 16}}, 1},
+                      ClosedCase{"ends_20_02_apart", {{0, 0}, {100, 0}, {100, 100}, {20, 1}}, 0},
+                      ClosedCase{"ends_equal", {{0, 0}, {100, 0}, {100, 100}, {0, 0}}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CurveTest, SplitLongSpansHalvesUntilNoXExtentExceeds1000mm) {
     CCurve c = MakeCurve({{0, 0}, {100000, 400}});

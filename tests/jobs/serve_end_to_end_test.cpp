@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "common/scratch_dir.h"
+
 namespace pv {
 namespace {
 
@@ -137,17 +139,9 @@ bool WaitUntil(Pred done) {
 // against it; both are killed when the test ends.
 class ServeEndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override {
-        home_ = fs::temp_directory_path() /
-                ("pv-serve-" + std::to_string(getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(home_);
-        fs::create_directories(home_);
-    }
     void TearDown() override {
         serve_.reset();
         emulator_.reset();
-        if (!HasFailure()) fs::remove_all(home_);
     }
 
     // Starts the plotter recording into home/rec; false when it does not listen.
@@ -193,7 +187,8 @@ protected:
     }
 
     const std::string cli_ = PV_CLI_PELVANE;
-    fs::path home_;
+    test::ScratchDir scratch_{"serve"};
+    const fs::path home_ = scratch_.Path();
     std::string port_;
     std::optional<Child> emulator_;
     std::optional<Child> serve_;
@@ -318,14 +313,19 @@ TEST_F(ServeEndToEnd, PrintsAFileStillBeingWrittenOnlyOnceComplete) {
     // the first half's squares are narrower than the whole drawing
     const std::string text = Squares(6, 1000);
     const fs::path file = home_ / "DirAuto" / "slow.plt";
-    const std::size_t half = text.size() / 2;
     {
+        // A copy that goes on for several scans, a piece every 100 ms: each
+        // scan finds it grown, so even where the file system gives no
+        // leases (which tell of the open writer) the size and time rule
+        // keeps it out until it is complete.
         std::ofstream out(file, std::ios::binary);
-        out.write(text.data(), static_cast<std::streamsize>(half));
-        out.flush();
-        // long enough for several scans to see the half file unchanged
-        sleep(5);
-        out.write(text.data() + half, static_cast<std::streamsize>(text.size() - half));
+        const std::size_t pieces = 50;
+        for (std::size_t k = 0; k < pieces; ++k) {
+            const std::size_t from = text.size() * k / pieces, to = text.size() * (k + 1) / pieces;
+            out.write(text.data() + from, static_cast<std::streamsize>(to - from));
+            out.flush();
+            usleep(100 * 1000);
+        }
     }
     const fs::path whole = home_ / "whole.plt";
     std::ofstream(whole, std::ios::binary) << text;
@@ -346,12 +346,16 @@ TEST_F(ServeEndToEnd, LosingTheMachineMidPrintFailsTheJobAndSwitchesAutomaticSta
     const fs::path file = home_ / "DirAuto" / "lost.plt";
     Drop("lost.plt", Squares(4, 3000));
     ASSERT_TRUE(serve_->WaitFor("printing " + file.string())) << serve_->Output();
-    sleep(1);
     emulator_->Stop(SIGKILL);
 
     ASSERT_TRUE(serve_->WaitFor("print failed: " + file.string())) << serve_->Output();
-    // give the housekeeping loop a few cycles: the failed job must not be removed
-    sleep(4);
+    // The failed job must outlive a removal sweep (every fourth cycle): each
+    // manual file takes two scans to be listed, so three in turn span one.
+    for (int k = 0; k < 3; ++k) {
+        const std::string name = "later-" + std::to_string(k) + ".plt";
+        std::ofstream(home_ / "DirMan" / name, std::ios::binary) << Squares(1, 1000);
+        ASSERT_TRUE(serve_->WaitFor("found manual job " + (home_ / "DirMan" / name).string())) << serve_->Output();
+    }
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(CountLines(serve_->Output(), "printed a copy of "), 0) << serve_->Output();
     EXPECT_EQ(serve_->Stop(SIGTERM), 0) << serve_->Output();

@@ -2,6 +2,9 @@
 // back the dots that were rasterised.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "band_test_checks.h"
 #include "band_test_pages.h"
 
@@ -15,6 +18,12 @@ struct HeadSetup {
     int headSelect;
     bool bidirectional;
 };
+
+std::string SetupName(const HeadSetup& s) {
+    return std::string(IsFourHead(s.edition) ? "four_head" : "two_head") + "_heads" + std::to_string(s.headSelect) +
+           (s.bidirectional ? "_both_ways" : "_one_way");
+}
+void PrintTo(const HeadSetup& s, std::ostream* os) { *os << SetupName(s); }
 
 class BandRoundTrip : public ::testing::TestWithParam<HeadSetup> {};
 
@@ -49,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HeadSetup{Edition::FourHead, 0, true}, HeadSetup{Edition::FourHead, 1, true},
                       HeadSetup{Edition::FourHead, 2, true}, HeadSetup{Edition::FourHead, 3, true},
                       HeadSetup{Edition::FourHead, 3, false}, HeadSetup{Edition::FourHead, 4, true},
-                      HeadSetup{Edition::FourHead, 5, true}));
+                      HeadSetup{Edition::FourHead, 5, true}),
+    [](const ::testing::TestParamInfo<HeadSetup>& info) { return SetupName(info.param); });
 
 TEST(BandRoundTrip, CleaningBandDecodesOverItsMirroredSpan) {
     for (Edition e : {Edition::TwoHead, Edition::FourHead}) {
