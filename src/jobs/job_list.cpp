@@ -108,6 +108,7 @@ int JobList::StartFromCollection(JobCollection& jobs, std::int32_t base) {
 int JobList::StartFromAutoDir() {
     if (!env_.AutoStartOn()) return -1;
     const auto base = static_cast<std::int32_t>(OpenedJobs.size() + ManDirJobs.size());
+    ForgetUnlistedUnreadable();
     for (std::size_t i = 0; i < AutoDirJobs.size(); ++i) {
         COnePage& job = *AutoDirJobs[i];
         if (job.jobState != kJobWaiting && job.jobState != kJobFinished) continue;
@@ -127,6 +128,16 @@ int JobList::StartFromAutoDir() {
                          job.fileName);
     }
     return -1;
+}
+
+// A file that left the folder is forgotten: whatever comes under its name
+// later is read and, if it fails, reported again.
+void JobList::ForgetUnlistedUnreadable() {
+    if (unreadable_.empty()) return;
+    std::set<FileVersion> listed;
+    for (const auto& j : AutoDirJobs)
+        if (unreadable_.count(VersionOf(*j))) listed.insert(VersionOf(*j));
+    unreadable_.swap(listed);
 }
 
 int JobList::StartNextJob() {

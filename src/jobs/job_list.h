@@ -101,6 +101,7 @@ private:
     };
     static FileVersion VersionOf(const COnePage& job) { return {job.filePath, job.fileSize, job.fileTime}; }
     std::set<FileVersion> unreadable_;
+    void ForgetUnlistedUnreadable();
 
     JobEnvironment& env_;
     bool starting_ = false;

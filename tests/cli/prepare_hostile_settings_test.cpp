@@ -56,16 +56,9 @@ std::string CaseName(const ::testing::TestParamInfo<HostileCase>& info) {
     return std::string(IsFourHead(info.param.edition) ? "FourHead_" : "TwoHead_") + info.param.key->name;
 }
 
-// A 32-bit field holds the value's ends as the file reader would leave them.
-void Apply(AppSettings& s, const SettingKey& key, std::int64_t v) {
-    if (key.type == SettingType::Int64) {
-        s.*key.int64Field = v;
-        return;
-    }
-    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-    s.*key.intField = static_cast<std::int32_t>(v < lo ? lo : v > hi ? hi : v);
-}
+// The value as the settings file would give it, through the file's own
+// parser: a 32-bit field gets the ends of its range.
+void Apply(AppSettings& s, const SettingKey& key, std::int64_t v) { ApplySettingText(s, key, std::to_string(v)); }
 
 // Walks the print as the driver would and checks what it would send.
 void CheckPrint(const COnePage& job, const AppSettings& settings, const MachineParams& params,

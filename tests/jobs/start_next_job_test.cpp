@@ -125,6 +125,14 @@ TEST(StartNextJob, AnUnreadableAutomaticJobIsReportedOnceAndPassedOverUntilItsFi
     q.env.loadable = {"/auto/junk.plt"};
     EXPECT_EQ(q.list.StartNextJob(), 0);
     EXPECT_EQ(q.env.started.back(), "/auto/junk.plt");
+    // A file that left the folder is forgotten: put back as it was, it is
+    // read and reported again.
+    q.list.AutoDirJobs.erase(q.list.AutoDirJobs.begin() + 1);
+    EXPECT_EQ(q.list.StartNextJob(), -1);
+    q.Add(JobSource::AutoDir, "/auto/empty.plt", false);
+    EXPECT_EQ(q.list.StartNextJob(), -1);
+    EXPECT_EQ(q.env.messages.size(), 3u);
+    EXPECT_EQ(q.env.messages.back(), "Open File Failed! empty.plt");
 }
 
 TEST(StartNextJob, APrintThatDoesNotStartLeavesTheJobWaiting) {
