@@ -8,15 +8,17 @@
 #include <QToolButton>
 #include <QUrl>
 #include <atomic>
+#include <csignal>
 #include <fstream>
 #include <thread>
 
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/pelvane_doc.h"
+#include "app/termination_signals.h"
 #include "app/window_host.h"
 #include "app/window_station.h"
-#include "modal_util.h"
+#include "common/modal_util.h"
 #include "settings/settings_store.h"
 #include "ui/command_ids.h"
 #include "ui/my_dlg_bar.h"
@@ -69,7 +71,7 @@ private slots:
         Window w(Edition::FourHead);
         for (int id : {kCmdPltUnit4, kCmdUsb4, kCmdEthernet4, kCmdFirmware4})
             QVERIFY2(w.frame->menu()->Action(id), qPrintable(QString::number(id)));
-        for (int id : {kCmdTestPattern10, kCmdInkStatistics, kCmdUsb, kCmdLangPolish})
+        for (int id : {kCmdTestPattern10, kCmdInkStatistics, kCmdUsb, kCmdLangChinese, kCmdLangEnglish})
             QVERIFY2(!w.frame->menu()->Action(id), qPrintable(QString::number(id)));
         w.frame->OnCommand(kCmdEthernet4);
         QCOMPARE(Setting(w, &AppSettings::ConnectViaEth), 1);
@@ -86,10 +88,11 @@ private slots:
     void anotherLanguageIsStoredAnnouncedAndCloses() {
         Window w;
         w.frame->show();
-        test::ModalAnswerer answer(true);
+        test::ModalAnswerer answer;
         w.frame->OnCommand(kCmdLangUkrainian);
         QCOMPARE(Setting(w, &AppSettings::Language), 3);
-        QCOMPARE(answer.text(), QString("You Changed the language settings,please restart the Application"));
+        QVERIFY(answer.WaitForBoxes(1));
+        QCOMPARE(answer.boxTexts.last(), QString("You Changed the language settings,please restart the Application"));
         QTRY_VERIFY(!w.frame->isVisible());
     }
 
@@ -116,7 +119,7 @@ private slots:
         QTemporaryDir other;
         const QString junk = other.filePath("junk.plt");
         std::ofstream(junk.toStdString()) << "this is no drawing";
-        test::ModalAnswerer answer(true);
+        test::ModalAnswerer answer;
         w.frame->AddDroppedFiles({QUrl::fromLocalFile(PV_SOURCE_DIR "/resources/TestPlt/20x20.plt"),
                                   QUrl("https://example.invalid/a.plt"), QUrl::fromLocalFile(junk),
                                   QUrl::fromLocalFile(PV_SOURCE_DIR "/resources/TestPlt/30x30.plt")});
@@ -128,12 +131,12 @@ private slots:
         QVERIFY(w.ws.station.AddFile(PV_SOURCE_DIR "/resources/TestPlt/10x10.plt"));
         const QString junk = w.home.filePath("junk.pvtask");
         std::ofstream(junk.toStdString()) << "\x01\x00\xff\xff\x01\x00\x03\x00XYZ";
-        test::ModalAnswerer answer(true);
+        test::ModalAnswerer answer;
         QVERIFY(!w.frame->doc().Open(junk));
-        QCOMPARE(answer.answered(), 1);
+        QCOMPARE(answer.boxTexts.size(), 1);
         QCOMPARE(w.ws.station.jobs.Count(), 1);
         QVERIFY(!w.frame->doc().Open(w.home.filePath("missing.pvtask")));
-        QCOMPARE(answer.text(), QString::fromUtf8("打开文档失败。"));
+        QCOMPARE(answer.boxTexts.last(), QString::fromUtf8("打开文档失败。"));
     }
 
     void taskFileRoundTripsTheQueue() {
@@ -168,6 +171,24 @@ private slots:
         QTRY_VERIFY(sent.load() > before + 100);
         run.store(false);
         sender.join();
+    }
+
+    // A termination signal closes the window as the operator's close does,
+    // without the question a running print would ask (nobody is there).
+    void terminationSignalClosesWithoutAsking() {
+        Window w;
+        w.frame->show();
+        TerminationSignals terminations;
+        QVERIFY(terminations.installed());
+        QObject::connect(&terminations, &TerminationSignals::requested, w.frame.get(), &CMainFrame::CloseWithoutAsking);
+        w.ws.station.link.printThread.store(true);   // as while a print runs
+        test::ModalAnswerer answer;
+        answer.boxButton = QMessageBox::Cancel;      // the question, were it asked, would keep the window
+        QVERIFY(std::raise(SIGTERM) == 0);
+        QTRY_VERIFY(!w.frame->isVisible());
+        QVERIFY(answer.boxTexts.isEmpty());
+        QVERIFY(w.ws.station.link.stopRequested.load());
+        w.ws.station.link.printThread.store(false);
     }
 };
 

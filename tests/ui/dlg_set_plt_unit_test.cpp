@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "modal_util.h"
+#include "common/modal_util.h"
 #include "settings/app_settings.h"
 #include "ui/dlg_set_plt_unit.h"
 

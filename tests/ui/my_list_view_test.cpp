@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "jobs/station.h"
-#include "modal_util.h"
+#include "common/modal_util.h"
 #include "ui/command_ids.h"
 #include "ui/my_list_view.h"
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "modal_util.h"
+#include "common/modal_util.h"
 #include "ui/dlg_get_int_input.h"
 #include "ui/dlg_get_pwd.h"
 #include "ui/field_check.h"

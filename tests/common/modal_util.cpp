@@ -1,4 +1,4 @@
-#include "modal_util.h"
+#include "common/modal_util.h"
 
 #include <QAbstractButton>
 #include <QApplication>
