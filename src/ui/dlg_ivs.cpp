@@ -11,6 +11,7 @@
 
 #include "ui/dialog_messages.h"
 #include "ui/field_form.h"
+#include "ui/ok_cancel_row.h"
 
 namespace pv::ui {
 
@@ -48,18 +49,12 @@ CDlgIVS::CDlgIVS(Station& station, QWidget* parent) : QDialog(parent), station_(
     layout->addWidget(new QLabel(tr("一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)"), this));
     show_->setChecked(settings.EnableInkVolumStatistic != 0);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    ok_ = new QPushButton(tr("确定"), this);
-    cancel_ = new QPushButton(tr("取消"), this);
-    ok_->setDefault(true);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = AddOkCancelRow(this, layout);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
     connect(ok_, &QPushButton::clicked, this, [this] {
         if (Store()) accept();
     });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool CDlgIVS::Store() {

@@ -9,6 +9,7 @@
 #include "settings/localized.h"
 #include "ui/dialog_messages.h"
 #include "ui/field_form.h"
+#include "ui/ok_cancel_row.h"
 
 namespace pv::ui {
 
@@ -21,16 +22,10 @@ CDlgOffset::CDlgOffset(Station& station, QWidget* parent) : QDialog(parent), sta
     row->addWidget(offset_);
     row->addWidget(new QLabel(QStringLiteral("mm"), this));
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    ok_ = new QPushButton(tr("确定"), this);
-    cancel_ = new QPushButton(tr("取消"), this);
-    ok_->setDefault(true);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = AddOkCancelRow(this, layout);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
     connect(ok_, &QPushButton::clicked, this, &CDlgOffset::Confirm);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CDlgOffset::Confirm() {

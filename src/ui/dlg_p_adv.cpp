@@ -6,8 +6,7 @@
 
 #include "settings/localized.h"
 #include "ui/dialog_messages.h"
-#include <QInputDialog>
-#include <QLineEdit>
+#include "ui/dlg_get_pwd.h"
 #include "ui/page_fields.h"
 
 namespace pv::ui {
@@ -31,10 +30,9 @@ CDlgPAdv::CDlgPAdv(Station& station, QWidget* parent)
     connect(unlock_, &QPushButton::clicked, this, &CDlgPAdv::Unlock);
     connect(recommend_, &QPushButton::clicked, this, [this] { Recommend(); });
     prompt_ = [this]() -> std::optional<QString> {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, tr("输入"), tr("请输入密码:"), QLineEdit::Password, {}, &ok);
-        if (!ok) return std::nullopt;
-        return text;
+        CDlgGetPwd password(this);
+        if (password.exec() != QDialog::Accepted) return std::nullopt;
+        return password.Text();
     };
     form_.Load(station_.settings.Get(), station_.params.Get());
     form_.Show();

@@ -9,6 +9,7 @@
 
 #include "link/machine_address_change.h"
 #include "settings/localized.h"
+#include "ui/ok_cancel_row.h"
 
 namespace pv::ui {
 
@@ -53,16 +54,10 @@ CDlgSetEth::CDlgSetEth(Station& station, const QStringList& localAddresses, QWid
     count_->setText(QString::fromUtf8(Localized(language, "本电脑共有%1个网卡:", "This PC has %1 net card:"))
                         .arg(localAddresses.size()));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    ok_ = new QPushButton(tr("确定"), this);
-    cancel_ = new QPushButton(tr("取消"), this);
-    ok_->setDefault(true);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = AddOkCancelRow(this, layout);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
     connect(ok_, &QPushButton::clicked, this, &CDlgSetEth::Confirm);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::int32_t CDlgSetEth::Address() const {

@@ -23,16 +23,21 @@ struct FieldValue {
     QString message;        // why it was refused; empty when ok
 };
 
+// `language`: the messages as the program composes them, Chinese for
+// `Language` 0 and English otherwise; kTranslated takes them from the
+// interface translation instead (the prompts, which know no settings).
+inline constexpr int kTranslated = -1;
+
 // An optional sign and decimal digits, blanks around allowed, in the 32-bit
 // range; then checked against [min, max].
-FieldValue ReadInteger(const QString& text, qint64 min, qint64 max);
+FieldValue ReadInteger(const QString& text, qint64 min, qint64 max, int language = kTranslated);
 // Any integer of 32 bits.
-FieldValue ReadInteger(const QString& text);
+FieldValue ReadInteger(const QString& text, int language = kTranslated);
 // A decimal number in C notation ("12", "-0.5", "1e3"), blanks around
 // allowed, finite; then checked against [min, max].
-FieldValue ReadNumber(const QString& text, double min, double max);
+FieldValue ReadNumber(const QString& text, double min, double max, int language = kTranslated);
 // Any finite number.
-FieldValue ReadNumber(const QString& text);
+FieldValue ReadNumber(const QString& text, int language = kTranslated);
 
 // The initial text of a number field, as C's "%.15g" writes it.
 QString NumberText(double value);

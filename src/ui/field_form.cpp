@@ -7,16 +7,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <map>
 
 #include "params/param_field.h"
 #include "settings/localized.h"
 #include "ui/dialog_messages.h"
+#include "ui/field_check.h"
 
 namespace pv::ui {
 namespace {
@@ -26,33 +25,6 @@ const ParamField<Block>* FindField(std::span<const ParamField<Block>> table, con
     for (const auto& f : table)
         if (std::strcmp(f.name, name) == 0) return &f;
     return nullptr;
-}
-
-// The bounds as the range message writes them: integers plainly, numbers
-// with up to 15 significant digits and no trailing zeros (3.0 → "3").
-QString Bound(double v, FieldKind kind) {
-    if (kind == FieldKind::Integer) return QString::number(static_cast<long long>(v));
-    return QString::number(v, 'g', 15);
-}
-
-std::optional<double> ParseInteger(const QString& text) {
-    static const QRegularExpression integer(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
-    if (!integer.match(text).hasMatch()) return std::nullopt;
-    bool ok = false;
-    const long long v = text.trimmed().toLongLong(&ok);
-    if (!ok || v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<double>(v);
-}
-
-std::optional<double> ParseNumber(const QString& text) {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
-    if (!number.match(text).hasMatch()) return std::nullopt;
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
 }
 
 }  // namespace
@@ -85,20 +57,12 @@ void FieldTarget::Set(AppSettings& s, MachineParams& p, long long v) const {
 std::optional<QString> CheckFieldText(const QString& text, FieldKind kind, double min, double max,
                                       int language) {
     if (kind == FieldKind::Flag) return std::nullopt;
-    const bool integer = kind == FieldKind::Integer;
-    const std::optional<double> v = integer ? ParseInteger(text) : ParseNumber(text);
-    if (!v) {
-        return integer ? QString::fromUtf8(Localized(language, "请输入一个整数。", "Please enter an integer."))
-                       : QString::fromUtf8(Localized(language, "请输入一个数字。", "Please enter a number."));
-    }
-    if (*v < min || *v > max) {
-        const char* text = integer ? Localized(language, "请输入一个 %1 至 %2 之间的整数。",
-                                               "Please enter an integer between %1 and %2.")
-                                   : Localized(language, "请输入一个 %1 至 %2 之间的数字。",
-                                               "Please enter a number between %1 and %2.");
-        return QString::fromUtf8(text).arg(Bound(min, kind), Bound(max, kind));
-    }
-    return std::nullopt;
+    // Integer bounds are whole numbers; a number's are written as "%.15g".
+    const FieldValue v = kind == FieldKind::Integer
+                             ? ReadInteger(text, static_cast<qint64>(min), static_cast<qint64>(max), language)
+                             : ReadNumber(text, min, max, language);
+    if (v.ok) return std::nullopt;
+    return v.message;
 }
 
 QString FieldText(double value, FieldKind kind, int decimals) {
