@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QNetworkInterface>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include "app/language_resources.h"
@@ -14,10 +15,12 @@
 #include "app/pelvane_doc.h"
 #include "app/single_instance.h"
 #include "app/test_patterns.h"
+#include "app/termination_signals.h"
 #include "app/window_host.h"
 #include "app/window_station.h"
 #include "import/embedded_fonts.h"
 #include "settings/settings_store.h"
+#include "ui/command_ids.h"
 
 namespace pv::app {
 
@@ -35,6 +38,10 @@ QString LocalAddressText() {
 
 QString ProgramDirFor(const ProgramOptions& options) {
     QString dir = options.home.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(options.home).absolutePath();
+    // An installed program's folder is not the operator's to write: its
+    // program directory then lives in the user's application data.
+    if (options.home.isEmpty() && !QFileInfo(dir).isWritable())
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(dir);
     dir = QDir::cleanPath(dir);
     return dir.endsWith('/') ? dir : dir + '/';
@@ -52,6 +59,8 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
             bool ok = false;
             o.machinePort = arguments[++i].toInt(&ok);
             if (!ok || o.machinePort <= 0 || o.machinePort > 65535) o.error = "--port needs a number from 1 to 65535";
+        } else if (a == "--training-plotter") {
+            o.trainingPlotter = true;
         } else if (a.startsWith("--")) {
             o.error = "unknown option " + a;
         } else if (o.taskFile.isEmpty()) {
@@ -69,7 +78,7 @@ int RunApplication(int argc, char* argv[], Edition edition) {
     QApplication::setApplicationName(programName);
     const ProgramOptions options = ParseProgramOptions(QApplication::arguments());
     if (!options.error.isEmpty()) {
-        fprintf(stderr, "%s: %s\nusage: %s [--home DIR] [--port N] [TASKFILE.pvtask]\n", argv[0],
+        fprintf(stderr, "%s: %s\nusage: %s [--home DIR] [--port N] [--training-plotter] [TASKFILE.pvtask]\n", argv[0],
                 qPrintable(options.error), argv[0]);
         return 2;
     }
@@ -105,6 +114,9 @@ int RunApplication(int argc, char* argv[], Edition edition) {
     {
         CMainFrame frame(ws, host, LocalAddressText());
         QObject::connect(&instance, &SingleInstance::raiseRequested, &frame, &CMainFrame::BringToFront);
+        TerminationSignals terminations;
+        QObject::connect(&terminations, &TerminationSignals::requested, &frame, &CMainFrame::CloseWithoutAsking);
+        if (options.trainingPlotter) frame.OnCommand(ui::kCmdVirtualPlotter);
         if (!options.taskFile.isEmpty()) frame.doc().Open(options.taskFile);
         // Without a window manager a maximised window keeps its first size:
         // give it the screen's free area first.

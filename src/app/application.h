@@ -13,6 +13,7 @@ struct ProgramOptions {
     QString home;        // --home DIR: the program directory
     QString taskFile;    // a print-task file to open at start
     int machinePort = 0; // --port N: the machine's TCP port (0: the edition's)
+    bool trainingPlotter = false;   // --training-plotter: start on the built-in virtual plotter
     QString error;       // why the command line was refused
 };
 

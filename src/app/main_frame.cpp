@@ -19,6 +19,7 @@
 #include "app/file_commands.h"
 #include "app/main_menu.h"
 #include "app/pelvane_doc.h"
+#include "app/training_dock.h"
 #include "app/window_station.h"
 #include "settings/localized.h"
 #include "settings/settings_store.h"
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(WindowStation& ws, WindowHost& host, const QString& local
     BuildShortcuts();
     doc_ = std::make_unique<CPelvaneDoc>(s, this, [this] { QueueChanged(); });
     files_ = std::make_unique<FileCommands>(s, this, [this] { QueueChanged(); });
+    training_ = std::make_unique<TrainingDock>(ws_, this);
     s.messages = [this](const std::string& text) { OnMessage(text); };
     s.onJobsChanged = [this] { OnRedrawList(); };
 
@@ -73,6 +75,7 @@ CMainFrame::CMainFrame(WindowStation& ws, WindowHost& host, const QString& local
 
 CMainFrame::~CMainFrame() {
     StopLinks();
+    training_.reset();
     ws_.station.messages = nullptr;
     ws_.station.onJobsChanged = nullptr;
 }
@@ -188,6 +191,7 @@ bool CMainFrame::OnSettingsCommand(int id) {
     case kCmdEthernet4: SetTransport(true); return true;
     case kCmdUsb:
     case kCmdUsb4: SetTransport(false); return true;
+    case kCmdVirtualPlotter: StartTrainingPlotter(); return true;
     case kCmdToggleBar: {
         QWidget* dock = bar_->parentWidget();
         dock->setVisible(!dock->isVisible());
@@ -196,7 +200,8 @@ bool CMainFrame::OnSettingsCommand(int id) {
     }
     case kCmdHide: HideToTray(); return true;
     case kCmdAbout: {
-        CAboutDlg about(s.Language(), QString::fromUtf8(Info(s.edition()).programName.data()), this);
+        const QString dir = QString::fromStdString(s.settings.Read([](const AppSettings& a) { return a.ProgramDir; }));
+        CAboutDlg about(s.Language(), QString::fromUtf8(Info(s.edition()).programName.data()), dir, this);
         about.exec();
         return true;
     }
@@ -212,11 +217,30 @@ bool CMainFrame::OnSettingsCommand(int id) {
 
 void CMainFrame::SetTransport(bool ethernet) {
     Station& s = ws_.station;
+    if (training_->running()) {
+        if (RefuseRoadChangeWhilePrinting()) return;
+        training_->Stop();
+    }
     s.settings.Edit([ethernet](AppSettings& a) { a.ConnectViaEth = ethernet ? 1 : 0; });
     // The link reads the parameters again over the new transport.
     s.link.status.online.store(false);
     s.link.status.state.store(kStateReadingParams);
     UpdateMenuChecks();
+}
+
+void CMainFrame::StartTrainingPlotter() {
+    if (!training_->running() && RefuseRoadChangeWhilePrinting()) return;
+    training_->Start();
+    UpdateMenuChecks();
+}
+
+bool CMainFrame::RefuseRoadChangeWhilePrinting() {
+    if (!ws_.station.link.printThread.load()) return false;
+    QMessageBox::information(this, QString(),
+                             QString::fromUtf8(Localized(ws_.station.Language(), "正在打印，不能切换通讯端口。",
+                                                         "A print is running: the port cannot be changed now.")));
+    UpdateMenuChecks();
+    return true;
 }
 
 void CMainFrame::SetLanguage(int language) {
@@ -232,8 +256,10 @@ void CMainFrame::SetLanguage(int language) {
 void CMainFrame::UpdateMenuChecks() {
     const AppSettings st = ws_.station.settings.Get();
     const bool four = IsFourHead(st.edition);
-    menu_->SetChecked(four ? kCmdEthernet4 : kCmdEthernet, st.ConnectViaEth != 0);
-    menu_->SetChecked(four ? kCmdUsb4 : kCmdUsb, st.ConnectViaEth == 0);
+    const bool training = training_ && training_->running();
+    menu_->SetChecked(four ? kCmdEthernet4 : kCmdEthernet, !training && st.ConnectViaEth != 0);
+    menu_->SetChecked(four ? kCmdUsb4 : kCmdUsb, !training && st.ConnectViaEth == 0);
+    menu_->SetChecked(kCmdVirtualPlotter, training);
     for (const LanguageItem& item : kLanguageItems) menu_->SetChecked(item.id, item.language == st.Language);
     menu_->SetChecked(kCmdToggleBar, bar_->parentWidget()->isVisible());
 }
@@ -305,9 +331,14 @@ void CMainFrame::AddDroppedFiles(const QList<QUrl>& urls) {
         if (url.isLocalFile()) files_->AddPath(url.toLocalFile());
 }
 
+void CMainFrame::CloseWithoutAsking() {
+    askBeforeClose_ = false;
+    close();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     Station& s = ws_.station;
-    if (s.link.printThread.load()) {
+    if (askBeforeClose_ && s.link.printThread.load()) {
         const auto answer = QMessageBox::question(
             this, QString::fromUtf8("提示"),
             QString::fromUtf8("机器正在运行,强行关闭可能造成任务失败!\n是否强行关闭程序?"),
@@ -325,6 +356,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     QTimer::singleShot(closeGraceMs_, &grace, &QEventLoop::quit);
     grace.exec(QEventLoop::ExcludeUserInputEvents);
     StopLinks();
+    training_->Stop();
     if (tray_) tray_->hide();
     event->accept();
 }

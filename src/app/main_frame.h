@@ -27,6 +27,7 @@ namespace pv::app {
 class CPelvaneDoc;
 class FileCommands;
 class MainMenu;
+class TrainingDock;
 class WindowStation;
 
 class CMainFrame : public QMainWindow, public HostHandlers {
@@ -42,6 +43,9 @@ public:
     // Files dropped onto the window from a file manager: added one after the
     // other as by the Add button.
     void AddDroppedFiles(const QList<QUrl>& urls);
+    // Closes as the operator's close does, but without asking about a print
+    // that runs (a termination signal: nobody is there to answer).
+    void CloseWithoutAsking();
     // A second start of the program asked for this window.
     void BringToFront();
     // The document's title in the window: the edition's product title.
@@ -54,6 +58,7 @@ public:
     MainMenu* menu() const { return menu_; }
     CPelvaneDoc& doc() const { return *doc_; }
     FileCommands& files() const { return *files_; }
+    TrainingDock& training() const { return *training_; }
     // Closing waits this long after `StopRequested` before the threads are
     // joined (milliseconds; tests shorten it).
     void SetCloseGrace(int ms) { closeGraceMs_ = ms; }
@@ -83,6 +88,10 @@ private:
     bool OnFileCommand(int id);
     bool OnSettingsCommand(int id);
     void SetTransport(bool ethernet);
+    void StartTrainingPlotter();
+    // A print holds its connection to the training plotter: the road is not
+    // changed under it (told to the operator).
+    bool RefuseRoadChangeWhilePrinting();
     void SetLanguage(int language);
     void UpdateMenuChecks();
     void HideToTray();
@@ -103,12 +112,14 @@ private:
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<CPelvaneDoc> doc_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<TrainingDock> training_;
     QTimer timer11_;
     bool inRefresh_ = false;   // the refresh message is not re-entered
     bool inTimer_ = false;     // nor is the status timer
     bool linksStopped_ = false;
     bool splitterSized_ = false;
     int closeGraceMs_ = 500;
+    bool askBeforeClose_ = true;
 };
 
 }  // namespace pv::app

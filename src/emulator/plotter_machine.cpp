@@ -386,4 +386,28 @@ std::vector<std::shared_ptr<const PlotterJob>> PlotterMachine::FinishedJobs() co
     return finished_;
 }
 
+PlotterMachine::JobUpdate PlotterMachine::JobSince(int jobNumber, std::size_t bandsSeen, std::size_t cutsSeen) const {
+    std::lock_guard guard(lock_);
+    JobUpdate u;
+    const PlotterJob* newest = job_ ? job_.get() : finished_.empty() ? nullptr : finished_.back().get();
+    if (!newest) return u;
+    u.any = true;
+    u.ended = !job_;
+    u.whole = newest->number != jobNumber;
+    if (u.whole) bandsSeen = cutsSeen = 0;
+    PlotterJob& j = u.job;
+    j.number = newest->number;
+    j.edition = newest->edition;
+    j.params = newest->params;
+    j.paperLength = newest->paperLength;
+    j.columnCount = newest->columnCount;
+    j.polls = newest->polls;
+    j.bandBytes = newest->bandBytes;
+    j.ending = newest->ending;
+    if (bandsSeen < newest->bands.size()) j.bands.assign(newest->bands.begin() + static_cast<std::ptrdiff_t>(bandsSeen), newest->bands.end());
+    if (cutsSeen < newest->cutSegments.size())
+        j.cutSegments.assign(newest->cutSegments.begin() + static_cast<std::ptrdiff_t>(cutsSeen), newest->cutSegments.end());
+    return u;
+}
+
 }  // namespace pv

@@ -61,6 +61,18 @@ public:
     int CurrentJobBands() const;
     // The jobs that ended, oldest first (the last 16).
     std::vector<std::shared_ptr<const PlotterJob>> FinishedJobs() const;
+    // What arrived for the newest job (the one in progress, else the last
+    // that ended) since a watcher last looked: when that job is `jobNumber`,
+    // its bands from `bandsSeen` and cut segments from `cutsSeen` on, else the
+    // whole job with `whole` set.  Copies only what is new, so a watcher that
+    // looks often holds the machine's lock briefly.
+    struct JobUpdate {
+        bool any = false;      // there is a newest job at all
+        bool whole = false;    // `job` holds everything so far, not only the news
+        bool ended = false;    // the newest job has ended
+        PlotterJob job;
+    };
+    JobUpdate JobSince(int jobNumber, std::size_t bandsSeen, std::size_t cutsSeen) const;
 
 private:
     void Advance(Clock::time_point now);

@@ -37,7 +37,7 @@ bool SendAll(int fd, const std::uint8_t* data, std::size_t n) {
 
 VirtualPlotter::VirtualPlotter(VirtualPlotterOptions options)
     : options_(std::move(options)),
-      machine_(options_.edition, options_.speed, options_.faults, !options_.recordDir.empty()) {
+      machine_(options_.edition, options_.speed, options_.faults, options_.keepBands || !options_.recordDir.empty()) {
     if (!options_.recordDir.empty()) recorder_ = std::make_unique<JobRecorder>(options_.recordDir, options_.layoutSettings);
 }
 

@@ -29,6 +29,7 @@ struct VirtualPlotterOptions {
     double speed = 0;                       // 0 as fast as possible, 1 a real machine's pace
     std::vector<PlotterFault> faults;
     std::string recordDir;                  // empty: record nothing
+    bool keepBands = false;                 // keep the band bytes even when recording nothing
     // The settings the jobs are prepared with: how the recording reads the
     // bands' layout (line width, cleaning band, logo).
     AppSettings layoutSettings;

@@ -3,6 +3,8 @@
 // keeps for the whole run.  The TCP transport connects to `MachineIP` at the
 // edition's port (or the port set with SetPort); the USB transport looks for
 // vendor 0xA728 and the edition's product id.
+#include <atomic>
+#include <cstdint>
 #include <memory>
 
 #include "link/link_state.h"
@@ -27,11 +29,23 @@ public:
     MachineLink& operator=(const MachineLink&) = delete;
 
     CMyCommu& commu() { return commu_; }
+
+    // Sends every operation to a machine on this computer's loopback address
+    // at `port`, over TCP whatever `ConnectViaEth` says, without touching the
+    // stored settings (the training plotter); `RouteToConfigured` goes back
+    // to `MachineIP` and the chosen transport.  Outside a print every
+    // operation opens its own connection, so the next one takes the new
+    // road; the window does not switch while a print holds a connection.
+    void RouteToLoopback(std::uint16_t port);
+    void RouteToConfigured();
+    bool RoutedToLoopback() const { return loopbackPort_.load() != 0; }
     CMyEth& eth() { return eth_; }
     CMyUSB& usb() { return usb_; }
 
 private:
     std::unique_ptr<UsbDeviceLayer> layer_;
+    std::atomic<std::uint16_t> loopbackPort_{0};   // 0: the configured machine
+    std::uint16_t configuredPort_ = 0;             // the TCP port to go back to
     CMyEth eth_;
     CMyUSB usb_;
     CMyCommu commu_;

@@ -1,0 +1,71 @@
+#include "app/training_dock.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include "app/training_plotter.h"
+#include "app/window_station.h"
+#include "ui/training_plotter_view.h"
+
+namespace pv::app {
+
+TrainingDock::TrainingDock(WindowStation& ws, QMainWindow* window) : ws_(ws), window_(window) {
+    SetSpeed(1.0);
+    refresh_.setInterval(250);
+    connect(&refresh_, &QTimer::timeout, this, &TrainingDock::Refresh);
+}
+
+TrainingDock::~TrainingDock() { Stop(); }
+
+bool TrainingDock::running() const { return plotter_->running(); }
+
+void TrainingDock::SetSpeed(double speed) {
+    if (plotter_ && plotter_->running()) return;
+    plotter_ = std::make_unique<TrainingPlotter>(
+        ws_.station.edition(), [&ws = ws_] { return ws.station.settings.Get(); }, speed);
+}
+
+bool TrainingDock::Start() {
+    if (!plotter_->running()) {
+        QString error;
+        if (!plotter_->Start(&error)) {
+            QMessageBox::warning(window_, QString(), tr("虚拟绘图仪无法启动：%1").arg(error));
+            return false;
+        }
+        Station& s = ws_.station;
+        ws_.link.RouteToLoopback(plotter_->port());
+        // The link reads the parameters again from the training plotter.
+        s.link.status.online.store(false);
+        s.link.status.state.store(kStateReadingParams);
+        refresh_.start();
+    }
+    if (!dock_) {
+        dock_ = new QDockWidget(tr("虚拟绘图仪"), window_);
+        dock_->setObjectName("TrainingPlotter");
+        view_ = new ui::TrainingPlotterView(dock_);
+        dock_->setWidget(view_);
+        window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
+    }
+    dock_->show();
+    Refresh();
+    return true;
+}
+
+void TrainingDock::Stop() {
+    if (!plotter_->running()) return;
+    refresh_.stop();
+    ws_.link.RouteToConfigured();
+    plotter_->Stop();
+    Station& s = ws_.station;
+    s.link.status.online.store(false);
+    s.link.status.state.store(kStateReadingParams);
+    if (dock_) dock_->hide();
+}
+
+void TrainingDock::Refresh() {
+    if (!view_ || plotter_->generation() == shown_) return;
+    shown_ = plotter_->generation();
+    view_->SetPicture(plotter_->Picture());
+}
+
+}  // namespace pv::app
