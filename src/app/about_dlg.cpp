@@ -1,6 +1,7 @@
 #include "app/about_dlg.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -9,7 +10,8 @@
 
 namespace pv::app {
 
-CAboutDlg::CAboutDlg(int language, const QString& programName, QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(int language, const QString& programName, const QString& programDir, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(tr("关于") + " " + programName);
     auto* form = new QFormLayout;
     auto add = [&](const QString& label, QLabel* value) {
@@ -23,6 +25,7 @@ CAboutDlg::CAboutDlg(int language, const QString& programName, QWidget* parent) 
     add(tr("网址:"), web);
     add(tr("联系:"), new QLabel("support@example.invalid", this));                       // 504
     add(tr("发布日期:"), new QLabel(QString::fromUtf8(Localized(language, "2026年12月", "December 2026")), this));  // 505
+    add(tr("程序目录:"), new QLabel(QDir::toNativeSeparators(programDir), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* column = new QVBoxLayout(this);

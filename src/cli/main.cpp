@@ -6,6 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/exit_status.h"
+#include "settings/program_dir.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ std::string ExecutableDir(const char* argv0) {
 void PrintUsage(std::FILE* out) {
     std::fprintf(out, "usage: %s [--home DIR] COMMAND [ARGS]...\n\n", kName);
     std::fprintf(out, "  --home DIR   program directory: settings file, fonts, working files and\n"
-                      "               watched folders (default: the executable's folder)\n\n");
+                      "               watched folders (default: the executable's folder, or\n"
+                      "               ~/.local/share/PROGRAM when that is not writable)\n\n");
     std::fprintf(out, "commands:\n");
     for (const auto& c : pv::cli::Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
     std::fprintf(out, "\n'%s COMMAND --help' describes one command.\n\n%s", kName, pv::cli::kExitStatusTable);
@@ -41,7 +43,9 @@ int main(int argc, char* argv[]) {
     pv::cli::CliContext ctx;
     ctx.edition = kEdition;
     ctx.programName = kName;
-    ctx.programDir = ExecutableDir(argv[0]);
+    // An installed tool's own folder is not writable: it then shares the
+    // window program's folder under the user's data folder.
+    ctx.programDir = pv::DefaultProgramDir(ExecutableDir(argv[0]), std::string(pv::Info(kEdition).programName));
     std::vector<std::string> args(argv + 1, argv + argc);
     std::size_t i = 0;
     while (i < args.size() && args[i].rfind("--", 0) == 0) {

@@ -154,6 +154,24 @@ TEST(TaskArchive, EveryTruncationIsRefusedAndLeavesTheQueue) {
     }
 }
 
+// The two programs' task files are not interchangeable: each refuses the
+// other's, in both directions, and keeps its queue as it was.
+TEST(TaskArchive, AFileOfTheOtherEditionIsRefused) {
+    for (Edition writer : {Edition::TwoHead, Edition::FourHead}) {
+        const Edition reader = IsFourHead(writer) ? Edition::TwoHead : Edition::FourHead;
+        Queue src;
+        FillSample(src.list);
+        const std::string bytes = TaskArchive::Write(src.list, writer);
+        Queue q;
+        q.list.ManDirJobs.push_back(test::Job("/keep.plt"));
+        std::string why;
+        EXPECT_FALSE(TaskArchive::ReadInto(bytes, reader, q.list, &why)) << static_cast<int>(writer);
+        EXPECT_FALSE(why.empty());
+        ASSERT_EQ(q.list.Count(), 1);
+        EXPECT_EQ(q.list.ManDirJobs[0]->filePath, "/keep.plt");
+    }
+}
+
 TEST(TaskArchive, DamagedBytesNeverCrashOrLeaveEmptyJobs) {
     Queue src;
     FillSample(src.list);
