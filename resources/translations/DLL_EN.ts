@@ -35,6 +35,10 @@
         <source>发布日期:</source>
         <translation>Released:</translation>
     </message>
+    <message>
+        <source>程序目录:</source>
+        <translation>Program folder:</translation>
+    </message>
 </context>
 <context>
     <name>CDlgFirmUpdate</name>
@@ -107,14 +111,6 @@
         <source>一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)</source>
         <translation>In theory one drop from one nozzle is 5 pL (5*10^-9 mL)</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>CDlgOffset</name>
@@ -126,14 +122,6 @@
         <source>左偏移</source>
         <translation>Left offset</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>CDlgPAdv</name>
@@ -144,14 +132,6 @@
     <message>
         <source>推荐值</source>
         <translation>Recommended</translation>
-    </message>
-    <message>
-        <source>输入</source>
-        <translation>Input</translation>
-    </message>
-    <message>
-        <source>请输入密码:</source>
-        <translation>Please enter the password:</translation>
     </message>
 </context>
 <context>
@@ -337,14 +317,6 @@
     <message>
         <source>提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，如果需要保存，请在联机成功后，按下面的确定键</source>
         <translation>Hint 2: holding the “Start/Pause” key on the panel while the machine is switched on brings its IP back to the default (192.168.1.176) for that session; to keep it, press OK below once connected</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -621,6 +593,21 @@
     <message>
         <source>固件更新(&amp;U)</source>
         <translation>Firmware &amp;update</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Virtual plotter</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -991,6 +978,60 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingDock</name>
+    <message>
+        <source>虚拟绘图仪无法启动：%1</source>
+        <translation>The virtual plotter could not start: %1</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Virtual plotter</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingPlotterView</name>
+    <message>
+        <source>虚拟绘图仪已就绪，等待任务。</source>
+        <translation>The virtual plotter is ready for a job.</translation>
+    </message>
+    <message>
+        <source>正在接收</source>
+        <translation>receiving</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>complete</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>机器离开了打印状态</source>
+        <translation>the machine left printing</translation>
+    </message>
+    <message>
+        <source>被新任务取代</source>
+        <translation>replaced by a new job</translation>
+    </message>
+    <message>
+        <source>任务 %1：%2，%3 个喷墨带，%4 段切割</source>
+        <translation>Job %1: %2, %3 bands, %4 cut segments</translation>
+    </message>
+    <message>
+        <source>喷墨</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>切割</source>
+        <translation>Knife</translation>
+    </message>
+    <message>
+        <source>墨点太多，无法显示</source>
+        <translation>Too many dots to show</translation>
     </message>
 </context>
 <context>

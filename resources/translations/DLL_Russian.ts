@@ -35,6 +35,10 @@
         <source>发布日期:</source>
         <translation>Дата выпуска:</translation>
     </message>
+    <message>
+        <source>程序目录:</source>
+        <translation>Папка программы:</translation>
+    </message>
 </context>
 <context>
     <name>CDlgFirmUpdate</name>
@@ -107,14 +111,6 @@
         <source>一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)</source>
         <translation>Теоретически одна капля из одного сопла составляет 5 pL (5*10^-9 mL)</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Отмена</translation>
-    </message>
 </context>
 <context>
     <name>CDlgOffset</name>
@@ -126,14 +122,6 @@
         <source>左偏移</source>
         <translation>Смещение влево</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Отмена</translation>
-    </message>
 </context>
 <context>
     <name>CDlgPAdv</name>
@@ -144,14 +132,6 @@
     <message>
         <source>推荐值</source>
         <translation>Рекомендуемые</translation>
-    </message>
-    <message>
-        <source>输入</source>
-        <translation>Ввод</translation>
-    </message>
-    <message>
-        <source>请输入密码:</source>
-        <translation>Введите пароль:</translation>
     </message>
 </context>
 <context>
@@ -337,14 +317,6 @@
     <message>
         <source>提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，如果需要保存，请在联机成功后，按下面的确定键</source>
         <translation>Подсказка 2: если при включении машины удерживать клавишу «Пуск/Пауза» на панели, её IP временно вернётся к значению по умолчанию (192.168.1.176); чтобы сохранить его, после соединения нажмите кнопку OK ниже</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -621,6 +593,21 @@
     <message>
         <source>固件更新(&amp;U)</source>
         <translation>&amp;Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Виртуальный плоттер</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -991,6 +978,60 @@
     <message>
         <source>取消</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingDock</name>
+    <message>
+        <source>虚拟绘图仪无法启动：%1</source>
+        <translation>Не удалось запустить виртуальный плоттер: %1</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Виртуальный плоттер</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingPlotterView</name>
+    <message>
+        <source>虚拟绘图仪已就绪，等待任务。</source>
+        <translation>Виртуальный плоттер готов и ждёт задания.</translation>
+    </message>
+    <message>
+        <source>正在接收</source>
+        <translation>получается</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>завершено</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>остановлено</translation>
+    </message>
+    <message>
+        <source>机器离开了打印状态</source>
+        <translation>машина вышла из печати</translation>
+    </message>
+    <message>
+        <source>被新任务取代</source>
+        <translation>заменено новым заданием</translation>
+    </message>
+    <message>
+        <source>任务 %1：%2，%3 个喷墨带，%4 段切割</source>
+        <translation>Задание %1: %2, полос: %3, участков резки: %4</translation>
+    </message>
+    <message>
+        <source>喷墨</source>
+        <translation>Чернила</translation>
+    </message>
+    <message>
+        <source>切割</source>
+        <translation>Нож</translation>
+    </message>
+    <message>
+        <source>墨点太多，无法显示</source>
+        <translation>Слишком много точек для показа</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>发布日期:</source>
         <translation>Yayın tarihi:</translation>
     </message>
+    <message>
+        <source>程序目录:</source>
+        <translation>Program klasörü:</translation>
+    </message>
 </context>
 <context>
     <name>CDlgFirmUpdate</name>
@@ -107,14 +111,6 @@
         <source>一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)</source>
         <translation>Bir memeden çıkan bir damla teorik olarak 5 pL&apos;dir (5*10^-9 mL)</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>İptal</translation>
-    </message>
 </context>
 <context>
     <name>CDlgOffset</name>
@@ -126,14 +122,6 @@
         <source>左偏移</source>
         <translation>Sol ofset</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>İptal</translation>
-    </message>
 </context>
 <context>
     <name>CDlgPAdv</name>
@@ -144,14 +132,6 @@
     <message>
         <source>推荐值</source>
         <translation>Önerilen değer</translation>
-    </message>
-    <message>
-        <source>输入</source>
-        <translation>Giriş</translation>
-    </message>
-    <message>
-        <source>请输入密码:</source>
-        <translation>Lütfen şifreyi girin:</translation>
     </message>
 </context>
 <context>
@@ -337,14 +317,6 @@
     <message>
         <source>提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，如果需要保存，请在联机成功后，按下面的确定键</source>
         <translation>İpucu 2: Makineyi açarken paneldeki “Başlat/Duraklat” tuşunu basılı tutarsanız makine IP&apos;si geçici olarak varsayılan değere (192.168.1.176) döner; kalıcı olması için bağlantı kurulduktan sonra aşağıdaki Tamam düğmesine basın</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -621,6 +593,21 @@
     <message>
         <source>固件更新(&amp;U)</source>
         <translation>Ürün yazılımı &amp;güncelleme</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Sanal çizici</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -991,6 +978,60 @@
     <message>
         <source>取消</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingDock</name>
+    <message>
+        <source>虚拟绘图仪无法启动：%1</source>
+        <translation>Sanal çizici başlatılamadı: %1</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Sanal çizici</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingPlotterView</name>
+    <message>
+        <source>虚拟绘图仪已就绪，等待任务。</source>
+        <translation>Sanal çizici hazır, iş bekliyor.</translation>
+    </message>
+    <message>
+        <source>正在接收</source>
+        <translation>alınıyor</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>tamamlandı</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>durduruldu</translation>
+    </message>
+    <message>
+        <source>机器离开了打印状态</source>
+        <translation>makine baskıdan çıktı</translation>
+    </message>
+    <message>
+        <source>被新任务取代</source>
+        <translation>yeni bir işle değiştirildi</translation>
+    </message>
+    <message>
+        <source>任务 %1：%2，%3 个喷墨带，%4 段切割</source>
+        <translation>İş %1: %2, %3 bant, %4 kesim bölümü</translation>
+    </message>
+    <message>
+        <source>喷墨</source>
+        <translation>Mürekkep</translation>
+    </message>
+    <message>
+        <source>切割</source>
+        <translation>Bıçak</translation>
+    </message>
+    <message>
+        <source>墨点太多，无法显示</source>
+        <translation>Gösterilemeyecek kadar çok nokta</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>发布日期:</source>
         <translation>Ngày phát hành:</translation>
     </message>
+    <message>
+        <source>程序目录:</source>
+        <translation>Thư mục chương trình:</translation>
+    </message>
 </context>
 <context>
     <name>CDlgFirmUpdate</name>
@@ -107,14 +111,6 @@
         <source>一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)</source>
         <translation>Theo lý thuyết, mỗi giọt mực từ một lỗ phun là 5 pL (5*10^-9 mL)</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Hủy</translation>
-    </message>
 </context>
 <context>
     <name>CDlgOffset</name>
@@ -126,14 +122,6 @@
         <source>左偏移</source>
         <translation>Độ lệch trái</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Hủy</translation>
-    </message>
 </context>
 <context>
     <name>CDlgPAdv</name>
@@ -144,14 +132,6 @@
     <message>
         <source>推荐值</source>
         <translation>Giá trị đề xuất</translation>
-    </message>
-    <message>
-        <source>输入</source>
-        <translation>Nhập</translation>
-    </message>
-    <message>
-        <source>请输入密码:</source>
-        <translation>Vui lòng nhập mật khẩu:</translation>
     </message>
 </context>
 <context>
@@ -337,14 +317,6 @@
     <message>
         <source>提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，如果需要保存，请在联机成功后，按下面的确定键</source>
         <translation>Gợi ý 2: giữ phím “Bắt đầu/Tạm dừng” trên bảng điều khiển khi bật máy, IP của máy sẽ tạm thời trở về mặc định (192.168.1.176); nếu cần lưu, hãy nhấn nút OK bên dưới sau khi kết nối thành công</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Hủy</translation>
     </message>
 </context>
 <context>
@@ -621,6 +593,21 @@
     <message>
         <source>固件更新(&amp;U)</source>
         <translation>Cập nhật &amp;firmware</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Máy vẽ ảo</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Hủy</translation>
     </message>
 </context>
 <context>
@@ -991,6 +978,60 @@
     <message>
         <source>取消</source>
         <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingDock</name>
+    <message>
+        <source>虚拟绘图仪无法启动：%1</source>
+        <translation>Không khởi động được máy vẽ ảo: %1</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Máy vẽ ảo</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingPlotterView</name>
+    <message>
+        <source>虚拟绘图仪已就绪，等待任务。</source>
+        <translation>Máy vẽ ảo đã sẵn sàng, đang chờ lệnh in.</translation>
+    </message>
+    <message>
+        <source>正在接收</source>
+        <translation>đang nhận</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>hoàn tất</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>đã dừng</translation>
+    </message>
+    <message>
+        <source>机器离开了打印状态</source>
+        <translation>máy đã thoát chế độ in</translation>
+    </message>
+    <message>
+        <source>被新任务取代</source>
+        <translation>bị thay bằng lệnh in mới</translation>
+    </message>
+    <message>
+        <source>任务 %1：%2，%3 个喷墨带，%4 段切割</source>
+        <translation>Lệnh in %1: %2, %3 dải in, %4 đoạn cắt</translation>
+    </message>
+    <message>
+        <source>喷墨</source>
+        <translation>Mực</translation>
+    </message>
+    <message>
+        <source>切割</source>
+        <translation>Dao cắt</translation>
+    </message>
+    <message>
+        <source>墨点太多，无法显示</source>
+        <translation>Quá nhiều điểm mực để hiển thị</translation>
     </message>
 </context>
 <context>

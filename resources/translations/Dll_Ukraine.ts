@@ -35,6 +35,10 @@
         <source>发布日期:</source>
         <translation>Дата випуску:</translation>
     </message>
+    <message>
+        <source>程序目录:</source>
+        <translation>Тека програми:</translation>
+    </message>
 </context>
 <context>
     <name>CDlgFirmUpdate</name>
@@ -107,14 +111,6 @@
         <source>一个喷孔喷一滴墨水理论为5pL(5*10^-9mL)</source>
         <translation>Теоретично одна крапля з одного сопла становить 5 pL (5*10^-9 mL)</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Скасувати</translation>
-    </message>
 </context>
 <context>
     <name>CDlgOffset</name>
@@ -126,14 +122,6 @@
         <source>左偏移</source>
         <translation>Зсув ліворуч</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Скасувати</translation>
-    </message>
 </context>
 <context>
     <name>CDlgPAdv</name>
@@ -144,14 +132,6 @@
     <message>
         <source>推荐值</source>
         <translation>Рекомендовані</translation>
-    </message>
-    <message>
-        <source>输入</source>
-        <translation>Введення</translation>
-    </message>
-    <message>
-        <source>请输入密码:</source>
-        <translation>Введіть пароль:</translation>
     </message>
 </context>
 <context>
@@ -337,14 +317,6 @@
     <message>
         <source>提示2：开机时，按住面板上的“启动/暂停”键，机器IP将临时恢复为默认值(192.168.1.176)，如果需要保存，请在联机成功后，按下面的确定键</source>
         <translation>Підказка 2: якщо під час увімкнення машини утримувати клавішу «Пуск/Пауза» на панелі, її IP тимчасово повернеться до типового (192.168.1.176); щоб зберегти його, після з&apos;єднання натисніть кнопку OK нижче</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -621,6 +593,21 @@
     <message>
         <source>固件更新(&amp;U)</source>
         <translation>&amp;Оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Віртуальний плотер</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -991,6 +978,60 @@
     <message>
         <source>取消</source>
         <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingDock</name>
+    <message>
+        <source>虚拟绘图仪无法启动：%1</source>
+        <translation>Не вдалося запустити віртуальний плотер: %1</translation>
+    </message>
+    <message>
+        <source>虚拟绘图仪</source>
+        <translation>Віртуальний плотер</translation>
+    </message>
+</context>
+<context>
+    <name>TrainingPlotterView</name>
+    <message>
+        <source>虚拟绘图仪已就绪，等待任务。</source>
+        <translation>Віртуальний плотер готовий і чекає на завдання.</translation>
+    </message>
+    <message>
+        <source>正在接收</source>
+        <translation>отримується</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation>завершено</translation>
+    </message>
+    <message>
+        <source>已停止</source>
+        <translation>зупинено</translation>
+    </message>
+    <message>
+        <source>机器离开了打印状态</source>
+        <translation>машина вийшла з друку</translation>
+    </message>
+    <message>
+        <source>被新任务取代</source>
+        <translation>замінено новим завданням</translation>
+    </message>
+    <message>
+        <source>任务 %1：%2，%3 个喷墨带，%4 段切割</source>
+        <translation>Завдання %1: %2, смуг: %3, ділянок різання: %4</translation>
+    </message>
+    <message>
+        <source>喷墨</source>
+        <translation>Чорнило</translation>
+    </message>
+    <message>
+        <source>切割</source>
+        <translation>Ніж</translation>
+    </message>
+    <message>
+        <source>墨点太多，无法显示</source>
+        <translation>Забагато крапок для показу</translation>
     </message>
 </context>
 <context>

@@ -155,7 +155,7 @@ void AddDialogs(Texts& texts, WindowStation& ws, QWidget* parent) {
     open(new ui::CDlgGetPwd(parent), "password prompt");
     AppSettings settings = s.settings.Get();
     open(new ui::CDlgSetPltUnit(settings, parent), "PLT unit dialog");
-    open(new CAboutDlg(s.Language(), QStringLiteral("Pelvane"), parent), "About box");
+    open(new CAboutDlg(s.Language(), QStringLiteral("Pelvane"), QStringLiteral("/home/op/.local/share/Pelvane/"), parent), "About box");
     ui::ViewContextMenu viewMenu(s.edition(), parent);
     texts.AddMenu(&viewMenu, "view menu");
     if (four) return;
