@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     settings.ConnectViaEth = 1;
     settings.MachineIP = 0x0100007F;   // 127.0.0.1
     settings.AutoStart = 0;
+    settings.AutoDelFinish = 0;   // the finished job stays in the list to be seen
     s.settings.Set(settings);
     ws.link.eth().SetPort(plotter.port());
     pv::app::CMainFrame frame(ws, host, QString());
@@ -70,9 +71,9 @@ int main(int argc, char* argv[]) {
         const pv::COnePage* job = s.jobs.JobAt(0);
         if (startedAt >= 0 && job && job->jobState == pv::kJobFinished) {
             endedAt = now;
-            app.quit();
+            frame.CloseWithoutAsking();
         }
-        if (now > 600'000) app.quit();
+        if (now > 600'000) frame.CloseWithoutAsking();
     });
     probe.start();
     app.exec();

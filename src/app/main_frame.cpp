@@ -12,6 +12,8 @@
 #include <QSystemTrayIcon>
 #include <QToolBar>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "app/about_dlg.h"
@@ -367,13 +369,19 @@ void CMainFrame::StopLinks() {
     host_.BeginClose();
     // A link thread may be waiting in a message to this window at this very
     // moment: the window keeps answering (each such message is now dropped
-    // at once) until every thread has been joined.
-    QEventLoop waiting;
-    std::thread joiner([this, &waiting] {
+    // at once) until every thread has been joined.  Events are pumped by
+    // hand, not by a nested loop: after the application's loop has ended
+    // (the window destroyed without being closed) a nested loop would return
+    // at once and the join would wait for ever on that message.
+    std::atomic<bool> joined{false};
+    std::thread joiner([this, &joined] {
         ws_.StopLinks();
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        joined.store(true);
     });
-    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    while (!joined.load()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
     joiner.join();
 }
 
