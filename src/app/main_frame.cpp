@@ -224,9 +224,7 @@ void CMainFrame::SetTransport(bool ethernet) {
         training_->Stop();
     }
     s.settings.Edit([ethernet](AppSettings& a) { a.ConnectViaEth = ethernet ? 1 : 0; });
-    // The link reads the parameters again over the new transport.
-    s.link.status.online.store(false);
-    s.link.status.state.store(kStateReadingParams);
+    ws_.ReadParametersAgain();
     UpdateMenuChecks();
 }
 

@@ -32,11 +32,8 @@ bool TrainingDock::Start() {
             QMessageBox::warning(window_, QString(), tr("虚拟绘图仪无法启动：%1").arg(error));
             return false;
         }
-        Station& s = ws_.station;
         ws_.link.RouteToLoopback(plotter_->port());
-        // The link reads the parameters again from the training plotter.
-        s.link.status.online.store(false);
-        s.link.status.state.store(kStateReadingParams);
+        ws_.ReadParametersAgain();
         refresh_.start();
     }
     if (!dock_) {
@@ -56,9 +53,7 @@ void TrainingDock::Stop() {
     refresh_.stop();
     ws_.link.RouteToConfigured();
     plotter_->Stop();
-    Station& s = ws_.station;
-    s.link.status.online.store(false);
-    s.link.status.state.store(kStateReadingParams);
+    ws_.ReadParametersAgain();
     if (dock_) dock_->hide();
 }
 

@@ -18,6 +18,11 @@ WindowStation::~WindowStation() {
 
 void WindowStation::StartLinks() { threads.Start(); }
 
+void WindowStation::ReadParametersAgain() {
+    station.link.status.online.store(false);
+    station.link.status.state.store(kStateReadingParams);
+}
+
 void WindowStation::StopLinks() {
     threads.Stop();
     if (PrintDriver* d = starter.driver()) d->Stop();

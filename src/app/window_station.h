@@ -26,6 +26,9 @@ public:
     void StartLinks();
     // Sets `StopRequested`, ends the loops and any print, and joins them.
     void StopLinks();
+    // The machine's road changed (another transport, the training plotter):
+    // the link reads the parameters again before anything else.
+    void ReadParametersAgain();
 
     Station station;
     MachineLink link;
