@@ -13,6 +13,7 @@ void RefreshLoop::Start() {
     thread_ = std::jthread([this](std::stop_token token) {
         while (LinkWait(token, kPeriodMs)) {
             if (!state_.printThread.load() && !state_.stopRequested.load()) host_.Refresh();
+            ++turns_;
         }
     });
 }

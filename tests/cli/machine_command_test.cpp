@@ -1,12 +1,9 @@
 // The machine command against the virtual plotter, run in this process so
 // its stored records and the commands it received can be looked at.
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "cli_run.h"
+#include "common/loopback_port.h"
 #include "emulator/virtual_plotter.h"
 #include "scripted_machine.h"
 
@@ -44,19 +41,6 @@ private:
     VirtualPlotter plotter_;
     bool started_ = false;
 };
-
-// A loopback port on which nothing listens.
-int ClosedPort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    ::close(fd);
-    return ntohs(a.sin_port);
-}
 
 TEST(MachineCommand, StatusGivesTheStateAndTheCarriagePosition) {
     for (const Tool& t : kTools) {
@@ -169,8 +153,10 @@ TEST(MachineCommand, AddressIsWrittenAndStoredAsMachineIP) {
     EXPECT_EQ(home.Run(PV_CLI_PELVANE, {"settings"}).Json()["MachineIP"], 0x0500000A);
 
     // Offline only the stored address changes, and the status says so.
+    const RefusedPort closed;
+    ASSERT_NE(closed.port(), 0);
     const CliRun offline = home.Run(PV_CLI_PELVANE, {"machine", "address", "192.168.7.9", "--machine",
-                                                     "127.0.0.1:" + std::to_string(ClosedPort())});
+                                                     "127.0.0.1:" + std::to_string(closed.port())});
     EXPECT_EQ(offline.status, 4) << offline.err;
     EXPECT_EQ(home.Run(PV_CLI_PELVANE, {"settings"}).Json()["MachineIP"], 0x0907A8C0);
     EXPECT_EQ(plotter.machine().WrittenIp(), 0x0500000A);
@@ -187,7 +173,9 @@ TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
     ASSERT_GT(silent.port(), 0);
     ASSERT_GT(refusing.port(), 0);
     const std::string up = plotter.address();
-    const std::string closed = "127.0.0.1:" + std::to_string(ClosedPort());
+    const RefusedPort nobody;
+    ASSERT_NE(nobody.port(), 0);
+    const std::string closed = "127.0.0.1:" + std::to_string(nobody.port());
     const std::string mute = "127.0.0.1:" + std::to_string(silent.port());
     const std::string refuses = "127.0.0.1:" + std::to_string(refusing.port());
     struct Case {

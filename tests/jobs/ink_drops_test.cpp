@@ -1,13 +1,12 @@
 // The ink counters grow with the drops of every band a print sends, and only
 // while the ink statistic is on.
 #include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "common/scratch_dir.h"
+#include "common/wait_for.h"
 #include "jobs/headless_station.h"
 #include "emulator/virtual_plotter.h"
 #include "settings/settings_store.h"
@@ -48,10 +47,9 @@ Printed PrintSquare(const test::ScratchDir& home, int statisticOn, std::int64_t 
         });
         headless.Start();
         fs::copy_file(fs::path(PV_TEST_DATA_DIR) / "cli" / "square.plt", fs::path(autoDir) / "sq.plt");
-        for (int i = 0; i < 1200 && !printed.load(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_TRUE(test::WaitFor([&] { return printed.load(); }, 1200, 50));   // a minute at most
         headless.Stop();
     }
-    EXPECT_TRUE(printed.load());
     const AppSettings after = station.settings.Get();
     return {after.DropCountIB1, after.DropCountIB2};
 }

@@ -20,6 +20,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/scratch_dir.h"
+#include "common/wait_for.h"
 
 namespace pv {
 namespace {
@@ -54,27 +55,27 @@ public:
         s << in.rdbuf();
         return s.str();
     }
-    // Waits (up to a minute) for the text to appear in the output.
+    // Waits (up to a minute) for the text to appear in the output; false as
+    // soon as the child has ended without writing it.
     bool WaitFor(const std::string& text) const {
-        for (int i = 0; i < 1200; ++i) {
-            if (Output().find(text) != std::string::npos) return true;
-            if (pid_ <= 0 || waitpid(pid_, nullptr, WNOHANG) == pid_) return false;
-            usleep(50 * 1000);
-        }
-        return false;
+        bool ended = false;
+        const bool found = test::WaitFor(
+            [&] {
+                if (Output().find(text) != std::string::npos) return true;
+                ended = pid_ <= 0 || waitpid(pid_, nullptr, WNOHANG) == pid_;
+                return ended;
+            },
+            1200, 50);
+        return found && (!ended || Output().find(text) != std::string::npos);
     }
-    // Signals the child and returns its exit status (-1 when it did not end).
+    // Signals the child and returns its exit status (-1 when it did not end
+    // within 30 s).
     int Stop(int sig) {
         kill(pid_, sig);
-        for (int i = 0; i < 600; ++i) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            usleep(50 * 1000);
-        }
-        return -1;
+        int status = 0;
+        if (!test::WaitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, 600, 50)) return -1;
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
 private:
@@ -128,11 +129,7 @@ int CountLines(const std::string& log, const std::string& text) {
 // Polls `done` every 50 ms for at most a minute.
 template <class Pred>
 bool WaitUntil(Pred done) {
-    for (int i = 0; i < 1200; ++i) {
-        if (done()) return true;
-        usleep(50 * 1000);
-    }
-    return done();
+    return test::WaitFor(done, 1200, 50);
 }
 
 // A station home folder with the virtual plotter and `serve` running

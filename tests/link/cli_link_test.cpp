@@ -14,13 +14,13 @@
 #include <nlohmann/json.hpp>
 
 #include "common/scratch_dir.h"
+#include "common/wait_for.h"
 #include "output/cut_record.h"
 
 namespace pv::test {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // `emulate` in a child process; its port is read from its first line.
 class Emulator {
@@ -66,15 +66,10 @@ public:
     int port() const { return port_; }
     // Whether the emulator ended by itself within about ten seconds.
     bool Wait() {
-        for (int i = 0; i < 200 && pid_ > 0; ++i) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            }
-            usleep(50 * 1000);
-        }
-        return false;
+        int status = 0;
+        if (pid_ <= 0 || !WaitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, 200, 50)) return false;
+        pid_ = -1;
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
 private:

@@ -1,9 +1,9 @@
 // Firmware pages to the virtual plotter, and the progress ring.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
+#include "common/scratch_dir.h"
 #include "fake_channel.h"
 #include "link/firmware_log.h"
 #include "link/firmware_menu.h"
@@ -13,11 +13,12 @@
 namespace pv::test {
 namespace {
 
-std::string WriteImage(const std::string& name, std::size_t bytes) {
-    const auto path = std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()) + ".kxfw");
+// An image of `bytes` bytes in the test's scratch folder.
+std::string WriteImage(const ScratchDir& scratch, std::size_t bytes) {
+    const std::string path = scratch.File("image-" + std::to_string(bytes) + ".kxfw");
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (std::size_t i = 0; i < bytes; ++i) out.put(static_cast<char>(i % 251));
-    return path.string();
+    return path;
 }
 
 std::vector<std::string> Lines(FirmwareLog& log) {
@@ -35,12 +36,12 @@ TEST(FirmwareUpdate, SizesOutsideTheRangeAreRefusedBeforeAnythingIsSent) {
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
     Station s(plotter->port());
+    const ScratchDir scratch("firmware");
     for (std::size_t bytes : {40959u, 131073u}) {
         FirmwareLog log;
-        const std::string path = WriteImage("fw_bad", bytes);
+        const std::string path = WriteImage(scratch, bytes);
         EXPECT_EQ(FirmwareUpdate(s.link->commu(), log, 1).UpdateFirmware(path), FirmwareUpdate::kInvalidFile);
         EXPECT_EQ(Lines(log), (std::vector<std::string>{"File open ok,Sending data!", "Invalid firmware file!"}));
-        std::filesystem::remove(path);
     }
     FirmwareLog log;
     EXPECT_EQ(FirmwareUpdate(s.link->commu(), log, 1).UpdateFirmware("/nonexistent/x.kxfw"),
@@ -53,7 +54,8 @@ TEST(FirmwareUpdate, PagesArriveWholeWithTheLastOneFilledAndProgressEveryFourPag
     auto plotter = StartPlotter();
     ASSERT_TRUE(plotter);
     Station s(plotter->port());
-    const std::string path = WriteImage("fw_ok", 40961);
+    const ScratchDir scratch("firmware");
+    const std::string path = WriteImage(scratch, 40961);
     FirmwareLog log;
     EXPECT_EQ(FirmwareUpdate(s.link->commu(), log, 1).UpdateFirmware(path), FirmwareUpdate::kUpdated);
     const PlotterFirmware fw = plotter->machine().Firmware();
@@ -65,7 +67,6 @@ TEST(FirmwareUpdate, PagesArriveWholeWithTheLastOneFilledAndProgressEveryFourPag
     EXPECT_EQ(Lines(log), (std::vector<std::string>{"File open ok,Sending data!", "Updating,9.5%...",
                                                     "Updating,28.6%...", "Updating,47.6%...", "Updating,66.7%...",
                                                     "Updating,85.7%...", "Updating, 100%..."}));
-    std::filesystem::remove(path);
 }
 
 TEST(FirmwareUpdate, OverUsbTheFirstPageFails) {
@@ -77,13 +78,13 @@ TEST(FirmwareUpdate, OverUsbTheFirstPageFails) {
     FakeUsbLayer* layer = fake.get();
     MachineLink link(settings, state, std::move(fake));
     layer->replies = {{0x52, 5, 0x28, 1, 0}};   // the page count is taken
-    const std::string path = WriteImage("fw_usb", 40960);
+    const ScratchDir scratch("firmware");
+    const std::string path = WriteImage(scratch, 40960);
     FirmwareLog log;
     EXPECT_EQ(FirmwareUpdate(link.commu(), log, 1).UpdateFirmware(path), FirmwareUpdate::kSendFailed);
     EXPECT_EQ(Lines(log), (std::vector<std::string>{"File open ok,Sending data!", "Send Command error! Please retry"}));
     ASSERT_EQ(layer->writes.size(), 1u);   // the page count, and no page
     EXPECT_EQ(layer->writes[0], (Bytes{0x52, 8, 0x28, 0, 20, 0, 0, 0}));
-    std::filesystem::remove(path);
 }
 
 TEST(FirmwareLog, HoldsFortyLinesInOrder) {

@@ -8,30 +8,35 @@
 #include "link/link_loop.h"
 #include "link/link_result.h"
 #include "link/refresh_loop.h"
+#include "common/loopback_port.h"
 #include "link_test_util.h"
 
 namespace pv::test {
 namespace {
 
-std::uint16_t FreePort() {
-    auto p = StartPlotter();
-    return p ? p->port() : 0;
-}
-
 TEST(LinkLoop, CodesQueuedWhileOfflineAreSentInOrderOnceOnline) {
-    const std::uint16_t port = FreePort();
+    // The machine is not there yet: its port hangs up on every caller and
+    // counts the link's attempts.
+    HangUpPort absent;
+    const std::uint16_t port = absent.port();
     ASSERT_NE(port, 0);
     Station s(port, Edition::TwoHead, 300);
     LinkLoop loop(*s.protocol);
     loop.Start();
-    // The loop clears the queue on its first pass; let it try the dead port.
-    ASSERT_TRUE(WaitFor([&] { return s.state.queue.Count() == 0 && !s.state.status.online.load(); }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // The loop clears the queue before its first attempt; from then on what
+    // is queued stays.
+    ASSERT_TRUE(WaitFor([&] { return absent.Callers() >= 1; }));
     const std::vector<std::uint8_t> codes{kCmdFanOn, kCmdKnifeDown, kCmdKnifeUp, kCmdFanOff, kCmdCutPaperOff};
     for (auto c : codes) EXPECT_EQ(s.state.queue.Push(c), 0);
     EXPECT_EQ(s.state.queue.Push(kCmdReset), -1);
+    // Two more calls: the second begins after the codes were queued, so an
+    // offline pass has seen them and left them.
+    const int callers = absent.Callers();
+    ASSERT_TRUE(WaitFor([&] { return absent.Callers() >= callers + 2; }));
     EXPECT_FALSE(s.state.status.online.load());
+    EXPECT_EQ(s.state.queue.Count(), static_cast<int>(codes.size()));
 
+    absent.Release();
     auto plotter = StartPlotter(Edition::TwoHead, {}, {}, port);
     ASSERT_TRUE(plotter);
     ASSERT_TRUE(WaitFor([&] { return plotter->machine().IdleCommands().size() >= codes.size(); }));
@@ -55,10 +60,14 @@ TEST(LinkLoop, MissedPollOverEthernetReadsTheParametersAgainBeforeAnyCommand) {
         return std::count(log.begin(), log.end(), std::pair<std::uint8_t, std::uint8_t>{0x50, 0x3A}) > 0;
     }));
     plotter.reset();
+    // The port stays held while the machine is away.
+    RefusedPort away(port);
+    ASSERT_EQ(away.port(), port);
     ASSERT_TRUE(WaitFor([&] { return !s.state.status.online.load(); }));
     EXPECT_EQ(s.state.status.state.load(), kStateInitialising);
     s.state.queue.Push(kCmdCleanHeads);
 
+    away.Release();
     plotter = StartPlotter(Edition::TwoHead, {}, {}, port);
     ASSERT_TRUE(plotter);
     ASSERT_TRUE(WaitFor([&] { return !plotter->machine().IdleCommands().empty(); }));
@@ -96,7 +105,9 @@ TEST(LinkLoop, ParameterWritesReachTheMachineAndAFailedOneStillMovesTheAddress) 
         EXPECT_TRUE(s.host.Messages().empty());
     }
     // Nobody answers: the message, and the new address all the same.
-    Station s(FreePort(), Edition::TwoHead, 300);
+    RefusedPort nobody;
+    ASSERT_NE(nobody.port(), 0);
+    Station s(nobody.port(), Edition::TwoHead, 300);
     s.state.editMachineIP = 0x0300007F;
     EXPECT_NE(s.protocol->WriteMachineIP(), kLinkOk);
     EXPECT_EQ(s.host.Messages(), std::vector<std::string>{"Failed To Save Parameter!"});
@@ -127,9 +138,14 @@ TEST(LinkLoops, StopPromptlyAndRefreshOnlyWhileNoPrintRuns) {
         ASSERT_TRUE(WaitFor([&] { return s.host.refreshes.load() >= 1 && s.host.autoScans.load() >= 1; }));
         s.state.printThread = true;
         const int refreshes = s.host.refreshes.load();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        // The turn under way may have looked before the print began; the two
+        // after it must not refresh.
+        const int turns = refresh.Turns();
+        ASSERT_TRUE(WaitFor([&] { return refresh.Turns() >= turns + 3; }));
         EXPECT_LE(s.host.refreshes.load(), refreshes + 1);
         s.state.printThread = false;
+        const int during = s.host.refreshes.load();
+        EXPECT_TRUE(WaitFor([&] { return s.host.refreshes.load() > during; }));
     }   // the destructors stop and join all three
     EXPECT_GE(s.host.manualScans.load(), 1);
 }

@@ -3,14 +3,13 @@
 // the transports with short time-outs, the protocol and a host that records
 // what the link threads tell the window.
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "common/wait_for.h"
 #include "link/command_protocol.h"
 #include "link/link_state.h"
 #include "link/machine_link.h"
@@ -91,16 +90,6 @@ private:
     std::vector<std::uint8_t> data_;
     std::vector<CutRecord> records_;
 };
-
-// Waits, a bounded number of times, for a condition.
-template <class Pred>
-bool WaitFor(Pred pred, int tries = 400, int ms = 25) {
-    for (int i = 0; i < tries; ++i) {
-        if (pred()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-    return pred();
-}
 
 struct Station {
     explicit Station(std::uint16_t port, Edition edition = Edition::TwoHead, int timeoutMs = 500) {

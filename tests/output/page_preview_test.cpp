@@ -1,12 +1,10 @@
 #include "output/page_preview.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <limits>
 
 #include <gtest/gtest.h>
+
+#include "common/scratch_dir.h"
 
 namespace pv {
 namespace {
@@ -63,13 +61,10 @@ TEST(PagePreview, LayoutKeepsEveryPointInsideThePicture) {
 }
 
 TEST(PagePreview, AnEmptyPageStillMakesAPicture) {
-    const auto path = std::filesystem::temp_directory_path() / ("pv-preview-" + std::to_string(::getpid()) + ".png");
-    ASSERT_TRUE(WritePagePreviewPng(COnePage{}, PreviewOptions{}, path.string()));
-    std::ifstream in(path, std::ios::binary);
-    char magic[8] = {};
-    in.read(magic, 8);
-    EXPECT_EQ(std::string(magic, 8), "\x89PNG\r\n\x1a\n");
-    std::filesystem::remove(path);
+    const test::ScratchDir scratch("preview");
+    const std::string path = scratch.File("empty.png");
+    ASSERT_TRUE(WritePagePreviewPng(COnePage{}, PreviewOptions{}, path));
+    EXPECT_EQ(test::ReadAll(path).substr(0, 8), "\x89PNG\r\n\x1a\n");
 }
 
 }  // namespace

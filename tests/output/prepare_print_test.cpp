@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "common/scratch_dir.h"
 #include "cut_test_util.h"
 #include "output/band_result.h"
 #include "output/plt_writer.h"
@@ -207,23 +207,13 @@ class BackupTest : public PreparePrintTest {
 protected:
     void SetUp() override {
         PreparePrintTest::SetUp();
-        dir = std::filesystem::path(::testing::TempDir()) /
-              ("backup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
         settings.BackupPrintedFiles = 1;
         settings.BackupDir = dir.string() + "/";
         job = MakePage({MakeCurve(kFullCut, {{0, 0}, {4000, 0}})});
         job.fileName = "a.plt";
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    static std::string Read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::filesystem::path dir;
+    test::ScratchDir scratch{"backup"};
+    const std::filesystem::path& dir = scratch.Path();
     COnePage job;
 };
 
@@ -234,7 +224,7 @@ TEST_F(BackupTest, JobIsBackedUpUnderItsTimeStampedName) {
     const auto path = dir / "2024-3-5-7H8M9S_a.plt";
     EXPECT_EQ(r.backupPath, path.string());
     // The job's own page, not the prepared copy with its bridges.
-    EXPECT_EQ(Read(path), PltText(job));
+    EXPECT_EQ(test::ReadAll(path.string()), PltText(job));
     EXPECT_TRUE(messages.empty());
 }
 
