@@ -48,6 +48,7 @@ TEST_F(LabelDrawerTest, DefaultLabelStandsOnThePenPositionOneCharacterHigh) {
 }
 
 struct SizeCase {
+    const char* name;   // the test's name
     double charWidth, charHeight;
     std::int32_t fontScale;
     std::int32_t top;       // y of the top of 'A' (the baseline stays at 1000)
@@ -65,12 +66,13 @@ TEST_P(LabelSizeTest, HeightFollowsSiAndScaleWhileAdvanceFollowsTheFont) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, LabelSizeTest,
-                         ::testing::Values(SizeCase{0.285, 0.375, 100, 1150, 1104},   // 288 x 150/416 = 103.8
-                                           SizeCase{0.285, 0.375, 200, 1300, 1208},   // twice the size
-                                           SizeCase{0.285, 0.75, 100, 1300, 1208},    // SI height does the same
-                                           SizeCase{1.0, 0.375, 100, 1150, 1104},     // width moves nothing
-                                           SizeCase{0.285, 0.375, 5, 1030, 1021},     // held at 20 %
-                                           SizeCase{0.285, 0.375, 900, 1750, 1519})); // held at 500 %
+                         ::testing::Values(SizeCase{"Plain", 0.285, 0.375, 100, 1150, 1104},   // 288 x 150/416 = 103.8
+                                           SizeCase{"TwiceTheScale", 0.285, 0.375, 200, 1300, 1208},
+                                           SizeCase{"TwiceTheHeight", 0.285, 0.75, 100, 1300, 1208},
+                                           SizeCase{"WiderCharacters", 1.0, 0.375, 100, 1150, 1104},   // width moves nothing
+                                           SizeCase{"ScaleHeldAt20Percent", 0.285, 0.375, 5, 1030, 1021},
+                                           SizeCase{"ScaleHeldAt500Percent", 0.285, 0.375, 900, 1750, 1519}),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LabelDrawerTest, FourHeadLabelsIgnoreTheFontScale) {
     dir_.settings.edition = Edition::FourHead;
@@ -102,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OriginCase{15, -100, 75}, OriginCase{16, -100, -37}, OriginCase{17, -225, 188},
                       OriginCase{18, -225, 75}, OriginCase{19, -225, -37},
                       // codes the reader never passes fall back to 1
-                      OriginCase{10, 0, 150}, OriginCase{0, 0, 150}, OriginCase{20, 0, 150}));
+                      OriginCase{10, 0, 150}, OriginCase{0, 0, 150}, OriginCase{20, 0, 150}),
+    [](const ::testing::TestParamInfo<OriginCase>& info) { return "LO" + std::to_string(info.param.origin); });
 
 TEST_F(LabelDrawerTest, DirectionTurnsTheWholeLineAboutThePen) {
     // DI0,1: along = +y, up = -x.  LO1 puts R at (850, 1000); the bar of 'A'

@@ -7,6 +7,9 @@
 // for the origin (1000, 2000).
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 #include <random>
 
 #include "import/label_drawer.h"
@@ -92,7 +95,21 @@ INSTANTIATE_TEST_SUITE_P(
         GlyphCase{"truncated 9 run", {9, 1, 1, 2}, {{{0, 0}, {10, 10}}}},
         GlyphCase{"truncated 13", {13, 1, 1}, {}},
         GlyphCase{"truncated 3", {3}, {}},
-        GlyphCase{"empty glyph", {}, {}}));
+        GlyphCase{"empty glyph", {}, {}}),
+    // The description in letters and digits, so a case keeps its test name
+    // wherever it stands in the table: "3 cancels a pending skip" becomes
+    // "3_cancels_a_pending_skip".
+    [](const ::testing::TestParamInfo<GlyphCase>& info) {
+        std::string name;
+        for (const char* c = info.param.what; *c; ++c) {
+            const bool alnum = std::isalnum(static_cast<unsigned char>(*c));
+            if (alnum)
+                name += *c;
+            else if (!name.empty() && name.back() != '_')
+                name += '_';
+        }
+        return name;
+    });
 
 TEST_F(LabelGlyphTest, SegmentsJoinIntoOneStrokeOnlyAtPositiveCoordinates) {
     EXPECT_EQ(Run({0x10, 0x10}), At({{{0, 0}, {10, 0}, {20, 0}}}));

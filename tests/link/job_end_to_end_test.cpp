@@ -121,7 +121,8 @@ TEST_P(JobEndToEnd, InkLandsOnTheDrawnDotsAndTheKnifeGetsThePreparedRecords) {
     cairo_surface_destroy(png);
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, JobEndToEnd, ::testing::Values(Edition::TwoHead, Edition::FourHead));
+INSTANTIATE_TEST_SUITE_P(Editions, JobEndToEnd, ::testing::Values(Edition::TwoHead, Edition::FourHead),
+                         [](const auto& info) { return IsFourHead(info.param) ? "FourHead" : "TwoHead"; });
 
 }  // namespace
 }  // namespace pv::test

@@ -7,6 +7,7 @@
 
 #include "link/link_result.h"
 #include "link/print_driver.h"
+#include "common/loopback_port.h"
 #include "link_test_util.h"
 
 namespace pv::test {
@@ -136,7 +137,8 @@ TEST(PrintDriver, PauseIsSentByTheWaitLoopAndResumeBringsTheJobBack) {
 }
 
 struct FaultCase {
-    const char* fault;
+    const char* name;    // the test's name
+    const char* fault;   // the plotter's fault word
     int result;
 };
 
@@ -167,16 +169,19 @@ TEST_P(PrintFault, EndsAsItShouldAndTheNextJobPrints) {
     EXPECT_EQ(done->cutSegments.size(), 3u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, PrintFault,
-                         ::testing::Values(FaultCase{"refuse-bulk=3", kPrintDone},
-                                           FaultCase{"drop-after=4", kPrintDone},
-                                           FaultCase{"bad-length=2", kPrintDone},
-                                           FaultCase{"bad-header=3", kPrintDone},
-                                           FaultCase{"bad-code=5", kPrintDone},
-                                           FaultCase{"bad-code=1", kPrintFailed},
-                                           FaultCase{"leave-after-band=2", kPrintFailed},
-                                           FaultCase{"busy=300@1", kPrintDone},
-                                           FaultCase{"silent=4:4000", kPrintFailed}));
+// Named, so a case keeps its test name wherever it stands in the table.
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PrintFault,
+    ::testing::Values(FaultCase{"ThirdPacketRefused", "refuse-bulk=3", kPrintDone},
+                      FaultCase{"DroppedAfterFourthFrame", "drop-after=4", kPrintDone},
+                      FaultCase{"SecondAnswerTooLong", "bad-length=2", kPrintDone},
+                      FaultCase{"ThirdAnswerWrongHeader", "bad-header=3", kPrintDone},
+                      FaultCase{"FifthAnswerWrongCode", "bad-code=5", kPrintDone},
+                      FaultCase{"JobStartAnswerWrongCode", "bad-code=1", kPrintFailed},
+                      FaultCase{"LeavesPrintingAfterBand2", "leave-after-band=2", kPrintFailed},
+                      FaultCase{"BusyAfterBand1", "busy=300@1", kPrintDone},
+                      FaultCase{"SilentFromFourthFrame", "silent=4:4000", kPrintFailed}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST(PrintDriver, RefusedBandIsSentAgainWhole) {
     auto plotter = StartPlotter(Edition::TwoHead, {*ParsePlotterFault("refuse-bulk=2")});
@@ -227,11 +232,9 @@ TEST(CommandProtocol, CutSegmentOfAtMost65534RecordsIsSentOneMoreFailsBeforeSend
 }
 
 TEST(PrintDriver, FailedJobStartIsReportedWithItsMessage) {
-    auto plotter = StartPlotter();
-    ASSERT_TRUE(plotter);
-    const auto port = plotter->port();
-    plotter.reset();   // nobody listens any more
-    Station s(port, Edition::TwoHead, 300);
+    RefusedPort nobody;
+    ASSERT_NE(nobody.port(), 0);
+    Station s(nobody.port(), Edition::TwoHead, 300);
     ScriptedJob job(4, 4);
     PrintDriver driver(*s.protocol, job);
     EXPECT_EQ(driver.Run(), kPrintFailed);
