@@ -7,8 +7,6 @@ namespace {
 
 using nlohmann::json;
 
-std::vector<json> Points(const json& curve) { return curve["points"].get<std::vector<json>>(); }
-
 TEST(ReadCommand, ReadsAsAJobIsAddedAndRawOnlyBuildsTheCurves) {
     CliHome home;
     const CliRun job = home.Run(PV_CLI_PELVANE, {"read", DataFile("square.plt")});

@@ -39,7 +39,7 @@ TEST(ViewMapping, FitPutsThePaperWidthIntoTheHeightLessSixtyPixels) {
     EXPECT_EQ(v.ToPixel({0, 80000}).y, 30);
 
     // A window too small or a paper of no width still gives a positive zoom.
-    for (const auto [h, paper] : {std::pair{40, 2000}, std::pair{660, 0}, std::pair{660, -5}}) {
+    for (const auto& [h, paper] : {std::pair{40, 2000}, std::pair{660, 0}, std::pair{660, -5}}) {
         v.Fit(h, paper);
         EXPECT_GT(v.z, 0.0) << h << " " << paper;
     }

@@ -181,9 +181,10 @@ TEST(TaskArchive, DamagedBytesNeverCrashOrLeaveEmptyJobs) {
             std::string bad = bytes;
             bad[i] = static_cast<char>(v);
             TaskJobs out;
-            if (TaskArchive::Read(bad, Edition::TwoHead, out))
+            if (TaskArchive::Read(bad, Edition::TwoHead, out)) {
                 for (auto* c : {&out.opened, &out.manDir, &out.autoDir})
                     for (auto& j : *c) ASSERT_NE(j, nullptr);
+            }
         }
     }
     // a count far beyond the stream, and an unknown class

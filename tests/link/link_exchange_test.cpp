@@ -31,7 +31,9 @@ TEST(LinkExchange, BulkSendsWholePacketsAndNeverReadsPastTheData) {
                 EXPECT_EQ(ch.writes[p][k], at < c.count ? data[at] : 0) << c.count << " at " << at;
             }
         }
-        if (c.packets > 0) EXPECT_EQ(status.state.load(), 3);
+        if (c.packets > 0) {
+            EXPECT_EQ(status.state.load(), 3);
+        }
     }
 }
 

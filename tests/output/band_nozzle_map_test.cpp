@@ -27,7 +27,9 @@ TEST(BandNozzleMap, WorkedPrimitivesServeTheirNozzles) {
             EXPECT_EQ(NozzleAt(c.primitive, a), n);
         }
         // Nothing before the first address or after the last nozzle.
-        if (c.firstAddress == 1) EXPECT_EQ(NozzleAt(c.primitive, 0), -1);
+        if (c.firstAddress == 1) {
+            EXPECT_EQ(NozzleAt(c.primitive, 0), -1);
+        }
         EXPECT_EQ(NozzleAt(c.primitive, c.firstAddress + static_cast<int>(c.nozzles.size())), -1);
     }
 }
