@@ -28,17 +28,25 @@ std::uint32_t U32(const std::uint8_t* p) {
 
 }  // namespace
 
-StrokeFont::StrokeFont(StrokeFontKind kind) : kind_(kind), firstAdvance_(kShippedSpaceAdvance) {
-    const auto& m = kind == StrokeFontKind::Latin ? kShippedLatinMetrics : kShippedChineseMetrics;
-    std::copy(std::begin(m), std::end(m), metrics_);
+StrokeFont::StrokeFont(StrokeFontKind kind) : kind_(kind) {
+    static const auto shipped = [](const std::uint16_t (&m)[3]) {
+        auto f = std::make_shared<Face>();
+        std::copy(std::begin(m), std::end(m), f->metrics);
+        f->firstAdvance = kShippedSpaceAdvance;
+        return std::shared_ptr<const Face>(std::move(f));
+    };
+    static const std::shared_ptr<const Face> latin = shipped(kShippedLatinMetrics);
+    static const std::shared_ptr<const Face> chinese = shipped(kShippedChineseMetrics);
+    face_ = kind == StrokeFontKind::Latin ? latin : chinese;
 }
 
 namespace {
 
 // The font files are read at every HPGL read (the add-text tool, the DXF
-// texts, every job): the bytes of the few files met are kept for the whole
-// process and read again only when the file's identity, size, or times
-// change.  Shared by every reader thread under one lock.
+// texts, every job): what each of the few files met gives (its bytes and
+// its sorted index) is kept for the whole process and made again only when
+// the file's identity, size, or times change.  Shared by every reader
+// thread under one lock; the faces themselves are never changed.
 struct FileIdentity {
     dev_t dev = 0;
     ino_t ino = 0;
@@ -52,112 +60,135 @@ struct FileIdentity {
 
 FileIdentity IdentityOf(const struct stat& st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
 
-struct CachedFont {
+struct CachedFace {
     std::string path;
+    StrokeFontKind kind;
     FileIdentity id;
-    std::shared_ptr<const std::vector<std::uint8_t>> bytes;
+    std::shared_ptr<const StrokeFont::Face> face;
 };
 
-constexpr std::size_t kCachedFonts = 4;
+constexpr std::size_t kCachedFaces = 4;
 std::mutex cacheLock;
-std::vector<CachedFont> cache;
+std::vector<CachedFace> cache;
 
-std::shared_ptr<const std::vector<std::uint8_t>> Cached(const std::string& path, const FileIdentity& id) {
+std::shared_ptr<const StrokeFont::Face> Cached(const std::string& path, StrokeFontKind kind, const FileIdentity& id) {
     std::lock_guard g(cacheLock);
-    for (const CachedFont& c : cache)
-        if (c.path == path && c.id == id) return c.bytes;
+    for (const CachedFace& c : cache)
+        if (c.path == path && c.kind == kind && c.id == id) return c.face;
     return nullptr;
 }
 
-void Remember(const std::string& path, const FileIdentity& id, std::shared_ptr<const std::vector<std::uint8_t>> bytes) {
+void Remember(const std::string& path, StrokeFontKind kind, const FileIdentity& id,
+              std::shared_ptr<const StrokeFont::Face> face) {
     std::lock_guard g(cacheLock);
-    std::erase_if(cache, [&](const CachedFont& c) { return c.path == path; });
-    if (cache.size() >= kCachedFonts) cache.erase(cache.begin());
-    cache.push_back({path, id, std::move(bytes)});
+    std::erase_if(cache, [&](const CachedFace& c) { return c.path == path && c.kind == kind; });
+    if (cache.size() >= kCachedFaces) cache.erase(cache.begin());
+    cache.push_back({path, kind, id, std::move(face)});
 }
 
-// The whole file in one read; null when it cannot be opened or read.
-std::shared_ptr<const std::vector<std::uint8_t>> ReadFontFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
-    const FileIdentity id = IdentityOf(st);
-    if (auto hit = Cached(path, id)) {
-        ::close(fd);
-        return hit;
-    }
-    auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(st.st_size));
+// The whole file in one read; false when it cannot be opened or read.
+// `complete` says whether it was read at the size fstat gave.
+bool ReadFontFile(int fd, std::size_t size, std::vector<std::uint8_t>& bytes, bool& complete) {
+    bytes.resize(size);
     std::size_t got = 0;
-    while (got < bytes->size()) {
-        const ssize_t n = ::read(fd, bytes->data() + got, bytes->size() - got);
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return nullptr;
-        }
+        if (n < 0) return false;
         if (n == 0) break;   // shorter than it was a moment ago
         got += static_cast<std::size_t>(n);
     }
-    ::close(fd);
-    bytes->resize(got);
-    if (got == static_cast<std::size_t>(st.st_size)) Remember(path, id, bytes);
-    return bytes;
+    complete = got == size;
+    bytes.resize(got);
+    return true;
 }
+
+struct FdCloser {
+    int fd;
+    ~FdCloser() {
+        if (fd >= 0) ::close(fd);
+    }
+};
 
 }  // namespace
 
 FontLoadResult StrokeFont::Load(const std::string& path) {
-    const auto bytes = ReadFontFile(path);
-    if (!bytes) return FontLoadResult::CannotOpen;
-    return LoadBytes(*bytes);
+    FdCloser f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (f.fd < 0) return FontLoadResult::CannotOpen;
+    struct stat st {};
+    if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FontLoadResult::CannotOpen;
+    const FileIdentity id = IdentityOf(st);
+    if (auto hit = Cached(path, kind_, id)) {
+        face_ = std::move(hit);
+        return FontLoadResult::Ok;
+    }
+    std::vector<std::uint8_t> bytes;
+    bool complete = false;
+    if (!ReadFontFile(f.fd, static_cast<std::size_t>(st.st_size), bytes, complete)) return FontLoadResult::CannotOpen;
+    std::shared_ptr<const Face> made;
+    const FontLoadResult result = Parse(std::move(bytes), made);
+    // A face that kept values of the one before it (a header cut short, a
+    // Latin index without records) is not the file's alone: not kept.
+    const bool own = result == FontLoadResult::Ok && (kind_ != StrokeFontKind::Latin || !made->glyphs.empty());
+    if (complete && own) Remember(path, kind_, id, made);
+    face_ = std::move(made);
+    return result;
 }
 
 FontLoadResult StrokeFont::LoadBytes(std::span<const std::uint8_t> bytes) {
+    std::shared_ptr<const Face> made;
+    const FontLoadResult result = Parse({bytes.begin(), bytes.end()}, made);
+    face_ = std::move(made);
+    return result;
+}
+
+FontLoadResult StrokeFont::Parse(std::vector<std::uint8_t> bytes, std::shared_ptr<const Face>& made) const {
     const bool latin = kind_ == StrokeFontKind::Latin;
     const std::size_t headerSize = latin ? 10 : 8;
     const std::size_t recordSize = latin ? 10 : 8;
-    glyphs_.clear();
-    data_.assign(bytes.begin(), bytes.end());
-    if (data_.size() < headerSize) return FontLoadResult::BadHeader;
+    auto f = std::make_shared<Face>();
+    std::copy(std::begin(face_->metrics), std::end(face_->metrics), f->metrics);
+    f->firstAdvance = face_->firstAdvance;
+    f->data = std::move(bytes);
+    made = f;
+    if (f->data.size() < headerSize) return FontLoadResult::BadHeader;
 
-    const std::uint8_t* p = data_.data();
-    metrics_[0] = U16(p);
-    metrics_[1] = U16(p + 2);
-    if (latin) metrics_[2] = U16(p + 4);
+    const std::uint8_t* p = f->data.data();
+    f->metrics[0] = U16(p);
+    f->metrics[1] = U16(p + 2);
+    if (latin) f->metrics[2] = U16(p + 4);
     const std::uint32_t count = U32(p + (latin ? 6 : 4));
     // A count larger than the file can hold keeps only the records present.
-    const std::size_t fit = (data_.size() - headerSize) / recordSize;
+    const std::size_t fit = (f->data.size() - headerSize) / recordSize;
     const std::size_t n = std::min<std::size_t>(count, fit);
-    glyphs_.reserve(n);
+    f->glyphs.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint8_t* r = p + headerSize + i * recordSize;
         if (latin)
-            glyphs_.emplace_back(U16(r), U16(r + 2), U16(r + 4), U32(r + 6));
+            f->glyphs.emplace_back(U16(r), U16(r + 2), U16(r + 4), U32(r + 6));
         else
-            glyphs_.emplace_back(U16(r), U16(r + 2), 0, U32(r + 4));
+            f->glyphs.emplace_back(U16(r), U16(r + 2), 0, U32(r + 4));
     }
-    if (latin && !glyphs_.empty()) firstAdvance_ = glyphs_.front().advance;
+    if (latin && !f->glyphs.empty()) f->firstAdvance = f->glyphs.front().advance;
     // The lookup is a binary search; a file whose index is out of order still
     // finds every character.
     auto byCode = [](const CCharactor& a, const CCharactor& b) { return a.code < b.code; };
-    if (!std::is_sorted(glyphs_.begin(), glyphs_.end(), byCode))
-        std::stable_sort(glyphs_.begin(), glyphs_.end(), byCode);
+    if (!std::is_sorted(f->glyphs.begin(), f->glyphs.end(), byCode))
+        std::stable_sort(f->glyphs.begin(), f->glyphs.end(), byCode);
     return FontLoadResult::Ok;
 }
 
 const CCharactor* StrokeFont::Find(std::uint16_t code) const {
-    auto it = std::lower_bound(glyphs_.begin(), glyphs_.end(), code,
+    const auto& glyphs = face_->glyphs;
+    auto it = std::lower_bound(glyphs.begin(), glyphs.end(), code,
                                [](const CCharactor& g, std::uint16_t c) { return g.code < c; });
-    return it != glyphs_.end() && it->code == code ? &*it : nullptr;
+    return it != glyphs.end() && it->code == code ? &*it : nullptr;
 }
 
 std::span<const std::uint8_t> StrokeFont::Bytes(const CCharactor& g) const {
-    if (g.byteCount == 0 || g.offset > data_.size() || data_.size() - g.offset < g.byteCount) return {};
-    return {data_.data() + g.offset, g.byteCount};
+    const auto& data = face_->data;
+    if (g.byteCount == 0 || g.offset > data.size() || data.size() - g.offset < g.byteCount) return {};
+    return {data.data() + g.offset, g.byteCount};
 }
 
 }  // namespace pv

@@ -10,6 +10,7 @@
 //          count x {u16 code (lead byte high), u16 byte count, u32 offset}
 // The glyph bytes are shape vector codes; see LabelDrawer::DrawGlyph.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,25 +54,33 @@ public:
     FontLoadResult LoadBytes(std::span<const std::uint8_t> bytes);
 
     StrokeFontKind Kind() const { return kind_; }
-    const std::vector<CCharactor>& Glyphs() const { return glyphs_; }
+    const std::vector<CCharactor>& Glyphs() const { return face_->glyphs; }
     // Header values: Latin metric0..2 or Chinese cell width / height (metric0,
     // metric1); unchanged from the shipped values until a file is loaded.
-    std::uint16_t Metric(int i) const { return metrics_[i]; }
+    std::uint16_t Metric(int i) const { return face_->metrics[i]; }
 
     // Binary search of the code-sorted index; nullptr when absent.
     const CCharactor* Find(std::uint16_t code) const;
     // The advance of the first Latin record (the space), in font units.
-    std::uint16_t FirstAdvance() const { return firstAdvance_; }
+    std::uint16_t FirstAdvance() const { return face_->firstAdvance; }
     // The glyph's bytes; empty when its byte count is 0 or they lie outside
     // the file.
     std::span<const std::uint8_t> Bytes(const CCharactor& g) const;
 
+    // What a loaded file gives: never changed once made, so one copy serves
+    // every reader of the same unchanged file on any thread.
+    struct Face {
+        std::uint16_t metrics[3];
+        std::uint16_t firstAdvance;
+        std::vector<CCharactor> glyphs;
+        std::vector<std::uint8_t> data;   // the whole file
+    };
+
 private:
+    FontLoadResult Parse(std::vector<std::uint8_t> bytes, std::shared_ptr<const Face>& made) const;
+
     StrokeFontKind kind_;
-    std::uint16_t metrics_[3];
-    std::uint16_t firstAdvance_;
-    std::vector<CCharactor> glyphs_;
-    std::vector<std::uint8_t> data_;   // the whole file
+    std::shared_ptr<const Face> face_;
 };
 
 }  // namespace pv

@@ -70,6 +70,18 @@ TEST_F(LabelFontLoadingTest, FontsAreReadAgainAtEveryLoad) {
     EXPECT_EQ(Draw("A"), (std::vector<Polyline>{{{1000, 1000}, {1150, 1000}}}));
 }
 
+// Every read of a file starts a label drawer: an unchanged font file is not
+// copied and indexed again for each (a 560 KB Chinese font made small files
+// slow to read), while a changed one still is (the test above).
+TEST_F(LabelFontLoadingTest, ReadersOfAnUnchangedFontShareOneIndex) {
+    drawer_.LoadFonts();
+    LabelDrawer second(dir_.settings, nullptr);
+    second.LoadFonts();
+    EXPECT_GT(second.HzFont().Glyphs().size(), 1000u);
+    EXPECT_EQ(&second.HzFont().Glyphs(), &drawer_.HzFont().Glyphs());
+    EXPECT_EQ(&second.EnFont().Glyphs(), &drawer_.EnFont().Glyphs());
+}
+
 TEST_F(LabelFontLoadingTest, AFontThatCannotBeOpenedKeepsWhatWasLoaded) {
     dir_.Write(dir_.settings.EnFontPath, LatinFont({{0x20, {{0}, 20}}, {'A', {{9, 0, 26, 0, 0, 0}, 18}}}));
     drawer_.LoadFonts();
