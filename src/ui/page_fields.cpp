@@ -107,6 +107,10 @@ std::vector<FormField> MiscFields() {
     };
 }
 
+// The pulses per mm travel to the machine ×100 in a 16-bit field: above
+// 655.35 the value would wrap round to a small gear ratio.
+constexpr double kPulsesPerMmMax = 655.35;
+
 std::vector<FormField> AdvancedFields(Edition e) {
     const bool four = IsFourHead(e);
     const char* gear = QT_TRANSLATE_NOOP("ParaFields", "齿轮比调整");
@@ -117,8 +121,10 @@ std::vector<FormField> AdvancedFields(Edition e) {
     const char* carriage = four ? QT_TRANSLATE_NOOP("ParaFields", "速度") : QT_TRANSLATE_NOOP("ParaFields", "空程速度");
     const char* cut = four ? QT_TRANSLATE_NOOP("ParaFields", "速度") : QT_TRANSLATE_NOOP("ParaFields", "切割速度");
     std::vector<FormField> f = {
-        ANum(gear, QT_TRANSLATE_NOOP("ParaFields", "走纸轴每mm脉冲数(30~200)"), 20, 800, 100, 2, "feedPulsesPerMm"),
-        ANum(gear, QT_TRANSLATE_NOOP("ParaFields", "小车轴每mm脉冲数(30~200)"), 20, 800, 100, 2, "carriagePulsesPerMm"),
+        ANum(gear, QT_TRANSLATE_NOOP("ParaFields", "走纸轴每mm脉冲数(30~200)"), 20, kPulsesPerMmMax, 100, 2,
+             "feedPulsesPerMm"),
+        ANum(gear, QT_TRANSLATE_NOOP("ParaFields", "小车轴每mm脉冲数(30~200)"), 20, kPulsesPerMmMax, 100, 2,
+             "carriagePulsesPerMm"),
         AInt(fire, QT_TRANSLATE_NOOP("ParaFields", "点火脉宽(18~25)"), 18, 25, "firePulseWidth"),
         AInt(fire, QT_TRANSLATE_NOOP("ParaFields", "喷墨间隔脉冲数"), 2, 100, "fireIntervalPulses"),
         AInt(fire, QT_TRANSLATE_NOOP("ParaFields", "喷头左右两列距离(20~40像素)"), 20, 40, "nozzleColumnGapPx"),

@@ -106,8 +106,12 @@ void ParameterPagesTest::rangeFailuresStopTheApply_data() {
                              << "Please enter an integer between 2 and 199."
                              << "fullCutPressure";
     QTest::newRow("advanced page") << "高级参数" << 0 << QStringList{"carriagePulsesPerMm=10"}
-                                   << "请输入一个 20 至 800 之间的数字。"
+                                   << "请输入一个 20 至 655.35 之间的数字。"
                                    << "carriagePulsesPerMm";
+    // ×100 in a 16-bit record: 700 would reach the machine as 4464.
+    QTest::newRow("pulses beyond the record") << "高级参数" << 0 << QStringList{"feedPulsesPerMm=700"}
+                                              << "请输入一个 20 至 655.35 之间的数字。"
+                                              << "feedPulsesPerMm";
     QTest::newRow("misc page setting") << "杂项" << 0 << QStringList{"CutOffDistX=51"}
                                        << "请输入一个 0 至 50 之间的整数。"
                                        << "CutOffDistX";
@@ -167,6 +171,8 @@ void ParameterPagesTest::fieldsStoreTheirScaledTruncatedValues_data() {
     QTest::newRow("bridge") << two << "喷切参数" << "bridgeLen" << "0.8" << "2.95" << 29LL;
     QTest::newRow("overlap 0.29") << two << "高级参数" << "bandOverlapComp" << "0.00" << "0.29" << 28LL;
     QTest::newRow("carriage pulses") << two << "高级参数" << "carriagePulsesPerMm" << "80.00" << "79.99" << 7998LL;
+    QTest::newRow("feed pulses at the record's end") << two << "高级参数" << "feedPulsesPerMm" << "80.00" << "655.35"
+                                                     << 65535LL;
     QTest::newRow("feed acceleration") << two << "高级参数" << "feedAccel" << "5.0" << "0.5" << 5LL;
     QTest::newRow("long move ratio") << two << "高级参数" << "longMoveSpeedRatio" << "50" << "100" << 100LL;
     QTest::newRow("tail bridge") << two << "杂项" << "cutOffBridge" << "1.0" << "4.99" << 49LL;
