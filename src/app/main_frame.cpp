@@ -10,8 +10,8 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QSystemTrayIcon>
-#include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -84,14 +84,16 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::BuildPanes(const QString& localAddresses) {
     Station& s = ws_.station;
-    bar_ = new CMyDlgBar(s, this);
-    auto* dock = new QToolBar(this);
-    dock->setObjectName("ButtonBar");
-    dock->setMovable(false);
-    dock->setFloatable(false);
-    dock->toggleViewAction()->setVisible(false);
-    dock->addWidget(bar_);
-    addToolBar(Qt::TopToolBarArea, dock);
+    // The bar sits above the panes in the central widget rather than in a
+    // tool bar: a tool bar keeps its contents on one line, and the bar must
+    // be free to wrap onto a second row when its captions are long.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    bar_ = new CMyDlgBar(s, central);
+    bar_->setObjectName("ButtonBar");
+    column->addWidget(bar_);
     connect(bar_, &CMyDlgBar::command, this, &CMainFrame::OnCommand);
     connect(bar_, &CMyDlgBar::redrawListRequested, this, &CMainFrame::OnRedrawList);
 
@@ -99,14 +101,15 @@ void CMainFrame::BuildPanes(const QString& localAddresses) {
     setStatusBar(status_);
     status_->ShowLocalAddresses(localAddresses);
 
-    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_ = new QSplitter(Qt::Vertical, central);
     list_ = new CMyListView(s, splitter_);
     view_ = CreateDrawingView(s, splitter_);
     splitter_->addWidget(list_);
     splitter_->addWidget(view_);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 2);
-    setCentralWidget(splitter_);
+    column->addWidget(splitter_, 1);
+    setCentralWidget(central);
     connect(bar_, &CMyDlgBar::toolChanged, view_, &CPelvaneView::SetTool);
     connect(view_, &CPelvaneView::pointerMoved, status_, &CColorStatusBar::ShowPointerPosition);
     connect(view_, &CPelvaneView::jobsChanged, this, [this] { list_->RefreshJobList(); });
@@ -195,8 +198,7 @@ bool CMainFrame::OnSettingsCommand(int id) {
     case kCmdUsb4: SetTransport(false); return true;
     case kCmdVirtualPlotter: StartTrainingPlotter(); return true;
     case kCmdToggleBar: {
-        QWidget* dock = bar_->parentWidget();
-        dock->setVisible(!dock->isVisible());
+        bar_->setHidden(!bar_->isHidden());
         UpdateMenuChecks();
         return true;
     }
@@ -261,7 +263,7 @@ void CMainFrame::UpdateMenuChecks() {
     menu_->SetChecked(four ? kCmdUsb4 : kCmdUsb, !training && st.ConnectViaEth == 0);
     menu_->SetChecked(kCmdVirtualPlotter, training);
     for (const LanguageItem& item : kLanguageItems) menu_->SetChecked(item.id, item.language == st.Language);
-    menu_->SetChecked(kCmdToggleBar, bar_->parentWidget()->isVisible());
+    menu_->SetChecked(kCmdToggleBar, !bar_->isHidden());
 }
 
 void CMainFrame::OpenInkStatistics() {

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 
 #include "jobs/station.h"
 #include "ui/bar_icons.h"
 #include "ui/button_st.h"
 #include "ui/command_ids.h"
+#include "ui/flow_layout.h"
 
 namespace pv::ui {
 
@@ -114,15 +114,14 @@ const std::vector<CMyDlgBar::Control>& CMyDlgBar::Controls(bool fourHead) {
 }
 
 CMyDlgBar::CMyDlgBar(Station& station, QWidget* parent) : QWidget(parent), station_(station) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->setSpacing(2);
+    // The bar wraps onto further rows rather than widen the window: in the
+    // longer languages one row of captions is wider than a 1280-pixel screen.
+    auto* row = new FlowLayout(this, 2);
     for (const Control& c : Controls(IsFourHead(station_.edition()))) {
         QWidget* w = MakeControl(c);
         row->addWidget(w);
         if (c.id) widgets_.insert(c.id, w);
     }
-    row->addStretch(1);
     RefreshToolIcons();
 }
 

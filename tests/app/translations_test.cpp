@@ -216,6 +216,52 @@ private slots:
         for (const Text& t : texts.list())
             if (HasChinese(t.text)) QFAIL(qPrintable(QStringLiteral("%1: \"%2\"").arg(t.where, t.text)));
     }
+
+    // On a 1280-pixel screen the window of every language stays on the
+    // screen: long captions wrap the button bar onto further rows, they do
+    // not widen the window and push its right end off.
+    void windowFitsTheScreenWidth_data() {
+        noWindowTextStaysChinese_data();
+        QTest::newRow("Chinese") << QString() << false << 0;
+        QTest::newRow("Chinese four-head") << QString() << true << 0;
+    }
+
+    void windowFitsTheScreenWidth() {
+        QFETCH(QString, file);
+        QFETCH(bool, fourHead);
+        QFETCH(int, language);
+        const Edition edition = fourHead ? Edition::FourHead : Edition::TwoHead;
+        LanguageTranslator translator;
+        if (!file.isEmpty()) QVERIFY(LanguageResources::Load(translator, language, edition, {PV_QM_DIR}));
+
+        QTemporaryDir home;
+        WindowHost host;
+        WindowStation ws(edition, host);
+        AppSettings settings = ws.station.settings.Get();
+        InitProgramPaths(settings, home.path().toStdString());
+        settings.Language = language;
+        ws.station.settings.Set(settings);
+        {
+            constexpr int kScreenWidth = 1280;
+            CMainFrame frame(ws, host, QStringLiteral("192.168.1.20"));
+            frame.resize(kScreenWidth, 800);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QCoreApplication::processEvents();
+            QVERIFY2(frame.width() <= kScreenWidth, qPrintable(QString::number(frame.width())));
+            QWidget* bar = frame.bar();
+            const QRect inside = bar->rect();
+            for (QWidget* w : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (w->isHidden()) continue;
+                const QRect r(w->mapTo(bar, QPoint(0, 0)), w->size());
+                QVERIFY2(inside.contains(r), qPrintable(w->metaObject()->className() + QStringLiteral(" ") +
+                                                        w->toolTip()));
+            }
+            // A few rows at most: the job list and the view keep the window.
+            QVERIFY2(bar->height() < frame.height() / 4, qPrintable(QString::number(bar->height())));
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 };
 
 QTEST_MAIN(TranslationsTest)
