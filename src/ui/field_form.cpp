@@ -119,6 +119,9 @@ int FieldForm::Build(QWidget* page, QGridLayout* grid, int row) {
             rowBoxes = nullptr;
         } else {
             auto* edit = new QLineEdit(page);
+            // Wide enough for "-200.0" or "10.00" however the group's
+            // layout squeezes its columns.
+            edit->setMinimumWidth(56);
             edit->setMaximumWidth(90);
             widget = edit;
             if (f.label || !rowBoxes) {

@@ -1,12 +1,13 @@
 // Every page of the parameter dialog lays out on screen in every interface
 // language, with its translation file loaded as the program loads it: the
 // page's OK button lies inside the dialog and no label or button is squeezed
-// below the width its text needs.  With PV_SCREENSHOT_DIR set the Chinese
+// below the width its text needs, and every field shows its whole value.  With PV_SCREENSHOT_DIR set the Chinese
 // and English pages of both editions are saved there (docs/screenshots).
 #include <QAbstractButton>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
@@ -74,6 +75,14 @@ void ParameterScreenshotsTest::everyTabFitsTheDialog() {
             ParaPage* page = dialog.PageAt(tab);
             QVERIFY(page->okButton()->isVisible());
             QVERIFY(dialog.rect().contains(page->okButton()->mapTo(&dialog, QPoint(0, 0))));
+            for (QLineEdit* e : page->findChildren<QLineEdit*>()) {
+                // A number shows whole, with the frame's few pixels beside
+                // it; a folder path may scroll in its wide field.
+                if (e->maximumWidth() > 200) continue;
+                const int needs = e->fontMetrics().horizontalAdvance(e->text()) + 8;
+                QVERIFY2(!e->isVisibleTo(page) || e->width() >= needs,
+                         qPrintable(QStringLiteral("tab %1: \"%2\" in a %3 px field").arg(tab).arg(e->text()).arg(e->width())));
+            }
             for (QWidget* w : page->findChildren<QWidget*>()) {
                 if (!w->isVisibleTo(page) || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
                     continue;
