@@ -165,6 +165,14 @@ void AddDialogs(Texts& texts, WindowStation& ws, QWidget* parent) {
     open(new ui::CDlgPropTextAdd(prop, parent), "text dialog");
 }
 
+// The station's program folder in `home`, in interface language `language`.
+void UseProgramDir(WindowStation& ws, const QString& home, int language) {
+    ws.station.settings.Edit([&](AppSettings& s) {
+        InitProgramPaths(s, home.toStdString());
+        s.Language = language;
+    });
+}
+
 }  // namespace
 
 class TranslationsTest : public QObject {
@@ -199,10 +207,7 @@ private slots:
         QTemporaryDir home;
         WindowHost host;
         WindowStation ws(edition, host);
-        AppSettings settings = ws.station.settings.Get();
-        InitProgramPaths(settings, home.path().toStdString());
-        settings.Language = language;
-        ws.station.settings.Set(settings);
+        UseProgramDir(ws, home.path(), language);
         Texts texts(LanguageNames(edition));
         {
             CMainFrame frame(ws, host, QString());
@@ -237,10 +242,7 @@ private slots:
         QTemporaryDir home;
         WindowHost host;
         WindowStation ws(edition, host);
-        AppSettings settings = ws.station.settings.Get();
-        InitProgramPaths(settings, home.path().toStdString());
-        settings.Language = language;
-        ws.station.settings.Set(settings);
+        UseProgramDir(ws, home.path(), language);
         {
             constexpr int kScreenWidth = 1280;
             CMainFrame frame(ws, host, QStringLiteral("192.168.1.20"));
