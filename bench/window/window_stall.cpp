@@ -59,6 +59,11 @@ int main(int argc, char* argv[]) {
         }
         last = now;
         if (startedAt < 0 && s.link.status.state.load() == pv::kStateReady) {
+            // The parameters just read from the plotter say 2106 mm of
+            // carriage travel; the marker needs a machine wide enough for
+            // 2 m plus its margins, or the print stops at its first check
+            // with a message box nobody here answers.
+            s.params.Edit([](pv::MachineParams& p) { p.adv.softLimitMm = 4000; });
             s.jobs.AddOpenedJob(std::make_unique<pv::COnePage>(pv::bench::GarmentMarker()));
             s.jobs.CurrentJobIndex = 0;
             const qint64 t0 = clock.elapsed();
