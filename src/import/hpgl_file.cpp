@@ -2,13 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <memory>
 
+#include "import/fd_reading.h"
 #include "import/hpgl_page_builder.h"
 #include "settings/app_settings.h"
 
@@ -35,28 +34,6 @@ std::string NamePart(const std::string& path) {
     const std::size_t cut = path.find_last_of("/\\");
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
-
-// Reads until `n` bytes are in or the file ends; -1 on a read error.
-long ReadFull(int fd, std::uint8_t* buf, std::size_t n) {
-    std::size_t got = 0;
-    while (got < n) {
-        const ssize_t r = ::read(fd, buf + got, n - got);
-        if (r == 0) break;
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            return -1;
-        }
-        got += static_cast<std::size_t>(r);
-    }
-    return static_cast<long>(got);
-}
-
-struct FdCloser {
-    int fd;
-    ~FdCloser() {
-        if (fd >= 0) ::close(fd);
-    }
-};
 
 // Bytes outside 0x09..0x7F: control characters below TAB and every byte of
 // 0x80 and above.

@@ -2,13 +2,13 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <memory>
 #include <mutex>
 #include <string>
+
+#include "import/fd_reading.h"
 
 namespace pv {
 
@@ -86,30 +86,6 @@ void Remember(const std::string& path, StrokeFontKind kind, const FileIdentity& 
     cache.push_back({path, kind, id, std::move(face)});
 }
 
-// The whole file in one read; false when it cannot be opened or read.
-// `complete` says whether it was read at the size fstat gave.
-bool ReadFontFile(int fd, std::size_t size, std::vector<std::uint8_t>& bytes, bool& complete) {
-    bytes.resize(size);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;   // shorter than it was a moment ago
-        got += static_cast<std::size_t>(n);
-    }
-    complete = got == size;
-    bytes.resize(got);
-    return true;
-}
-
-struct FdCloser {
-    int fd;
-    ~FdCloser() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
 }  // namespace
 
 FontLoadResult StrokeFont::Load(const std::string& path) {
@@ -122,9 +98,12 @@ FontLoadResult StrokeFont::Load(const std::string& path) {
         face_ = std::move(hit);
         return FontLoadResult::Ok;
     }
-    std::vector<std::uint8_t> bytes;
-    bool complete = false;
-    if (!ReadFontFile(f.fd, static_cast<std::size_t>(st.st_size), bytes, complete)) return FontLoadResult::CannotOpen;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+    const long got = ReadFull(f.fd, bytes.data(), bytes.size());
+    if (got < 0) return FontLoadResult::CannotOpen;
+    // A file shorter than it was a moment ago is used but not kept.
+    const bool complete = static_cast<std::size_t>(got) == bytes.size();
+    bytes.resize(static_cast<std::size_t>(got));
     std::shared_ptr<const Face> made;
     const FontLoadResult result = Parse(std::move(bytes), made);
     // A face that kept values of the one before it (a header cut short, a

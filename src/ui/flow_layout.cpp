@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace pv::ui {
@@ -58,35 +59,34 @@ int FlowLayout::DoLayout(const QRect& rect, bool testOnly) const {
     // Rows are gathered first so that each can be centred vertically on its
     // tallest item: the check boxes sit level with the icon buttons.
     struct Row {
-        std::vector<QLayoutItem*> items;
+        std::vector<std::pair<QLayoutItem*, QSize>> items;
         int height = 0;
     };
-    std::vector<Row> rows(1);
+    std::vector<Row> rows;
     int x = 0;
     for (QLayoutItem* item : items_) {
         if (item->isEmpty()) continue;
         const QSize s = item->sizeHint().boundedTo(QSize(area.width(), QWIDGETSIZE_MAX));
-        if (!rows.back().items.empty() && x + s.width() > area.width()) {
+        if (rows.empty() || x + s.width() > area.width()) {
             rows.emplace_back();
             x = 0;
         }
-        rows.back().items.push_back(item);
+        rows.back().items.emplace_back(item, s);
         rows.back().height = std::max(rows.back().height, s.height());
         x += s.width() + gap;
     }
     int y = area.y();
     for (const Row& row : rows) {
-        if (row.items.empty()) continue;
         int left = area.x();
-        for (QLayoutItem* item : row.items) {
-            const QSize s = item->sizeHint().boundedTo(QSize(area.width(), QWIDGETSIZE_MAX));
+        for (const auto& [item, s] : row.items) {
             if (!testOnly) item->setGeometry(QRect(QPoint(left, y + (row.height - s.height()) / 2), s));
             left += s.width() + gap;
         }
         y += row.height + gap;
     }
     const QMargins m = contentsMargins();
-    return y - gap - area.y() + m.top() + m.bottom();
+    const int rowsHeight = rows.empty() ? 0 : y - gap - area.y();
+    return rowsHeight + m.top() + m.bottom();
 }
 
 }  // namespace pv::ui

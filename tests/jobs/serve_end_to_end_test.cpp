@@ -58,15 +58,9 @@ public:
     // Waits (up to a minute) for the text to appear in the output; false as
     // soon as the child has ended without writing it.
     bool WaitFor(const std::string& text) const {
-        bool ended = false;
-        const bool found = test::WaitFor(
-            [&] {
-                if (Output().find(text) != std::string::npos) return true;
-                ended = pid_ <= 0 || waitpid(pid_, nullptr, WNOHANG) == pid_;
-                return ended;
-            },
-            1200, 50);
-        return found && (!ended || Output().find(text) != std::string::npos);
+        const auto written = [&] { return Output().find(text) != std::string::npos; };
+        test::WaitFor([&] { return written() || pid_ <= 0 || waitpid(pid_, nullptr, WNOHANG) == pid_; }, 1200, 50);
+        return written();   // also what the child wrote just before it ended
     }
     // Signals the child and returns its exit status (-1 when it did not end
     // within 30 s).
