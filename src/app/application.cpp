@@ -3,13 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHostInfo>
 #include <QMessageBox>
-#include <QNetworkInterface>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include "app/dialog_commands.h"
 #include "app/language_resources.h"
 #include "app/main_frame.h"
 #include "app/pelvane_doc.h"
@@ -25,16 +24,6 @@
 namespace pv::app {
 
 namespace {
-
-// Every IPv4 address of this computer as "(1)192.168.1.20 (2)10.0.0.5 ".
-QString LocalAddressText() {
-    QString text;
-    int n = 0;
-    for (const QHostAddress& a : QNetworkInterface::allAddresses())
-        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
-            text += QStringLiteral("(%1)%2 ").arg(++n).arg(a.toString());
-    return text;
-}
 
 QString ProgramDirFor(const ProgramOptions& options) {
     QString dir = options.home.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(options.home).absolutePath();

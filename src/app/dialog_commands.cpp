@@ -1,5 +1,6 @@
 #include "app/dialog_commands.h"
 
+#include <QString>
 #include <QStringList>
 
 #include "app/window_station.h"
@@ -24,10 +25,21 @@ void OpenOffsetDialog(WindowStation& ws, QWidget* parent) {
     dialog.exec();
 }
 
-void OpenNetworkDialog(WindowStation& ws, QWidget* parent) {
+QStringList LocalAddressList() {
     QStringList addresses;
     for (const std::string& a : LocalAddresses()) addresses << QString::fromStdString(a);
-    ui::CDlgSetEth dialog(ws.station, addresses, parent);
+    return addresses;
+}
+
+QString LocalAddressText() {
+    QString text;
+    const QStringList addresses = LocalAddressList();
+    for (int i = 0; i < addresses.size(); ++i) text += QStringLiteral("(%1)%2 ").arg(i + 1).arg(addresses[i]);
+    return text;
+}
+
+void OpenNetworkDialog(WindowStation& ws, QWidget* parent) {
+    ui::CDlgSetEth dialog(ws.station, LocalAddressList(), parent);
     dialog.exec();
 }
 

@@ -62,7 +62,9 @@ bool FileCommands::AddPath(const QString& path, bool askUnit) {
     // An unreadable file is reported by the station ("Open File Failed!");
     // a file without a drawing adds nothing and says nothing.
     if (!station_.AddFile(path.toStdString())) return false;
-    station_.jobs.SelectJob(0);
+    // The operator added this file to look at it and print it: it becomes
+    // the current job and its drawing is shown (Start prints it).
+    station_.jobs.SelectJob(static_cast<std::int32_t>(station_.jobs.OpenedJobs.size()) - 1);
     if (afterAdd_) afterAdd_();
     return true;
 }

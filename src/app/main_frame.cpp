@@ -114,14 +114,15 @@ void CMainFrame::BuildPanes(const QString& localAddresses) {
     connect(view_, &CPelvaneView::pointerMoved, status_, &CColorStatusBar::ShowPointerPosition);
     connect(view_, &CPelvaneView::jobsChanged, this, [this] { list_->RefreshJobList(); });
     connect(list_, &CMyListView::jobClicked, this, [this](int index) { view_->ShowJob(index, true); });
-    connect(list_, &CMyListView::currentJobChanged, this, [this](int) { view_->update(); });
-    connect(list_, &CMyListView::jobsEdited, this, [this] { view_->update(); });
+    connect(list_, &CMyListView::currentJobChanged, view_, &CPelvaneView::FollowCurrentJob);
+    connect(list_, &CMyListView::jobsEdited, view_, &CPelvaneView::FollowCurrentJob);
     connect(list_, &CMyListView::deleteFinishedRequested, this, &CMainFrame::OnRemoveFinishedJobs);
     list_->RefreshJobList();
 }
 
 void CMainFrame::BuildShortcuts() {
-    // Window-wide accelerators; the zoom and arrow keys belong to the view,
+    // Window-wide accelerators, Page Up and Page Down (zoom) among them,
+    // also while the list has the focus; the arrow keys belong to the view,
     // so the list keeps its own arrow keys.
     const struct {
         QKeySequence key;
@@ -130,7 +131,7 @@ void CMainFrame::BuildShortcuts() {
     } keys[] = {
         {QKeySequence("Ctrl+O"), kCmdOpenTask, false},  {QKeySequence("Ctrl+1"), kCmdToDrawn, false},
         {QKeySequence("Ctrl+2"), kCmdToCut, false},     {QKeySequence("Ctrl+D"), kCmdBreakByAngle, false},
-        {QKeySequence(Qt::Key_PageUp), kCmdZoomIn, true}, {QKeySequence(Qt::Key_PageDown), kCmdZoomOut, true},
+        {QKeySequence(Qt::Key_PageUp), kCmdZoomIn, false}, {QKeySequence(Qt::Key_PageDown), kCmdZoomOut, false},
         {QKeySequence(Qt::Key_Left), kCmdArrowLeft, true}, {QKeySequence(Qt::Key_Right), kCmdArrowRight, true},
         {QKeySequence(Qt::Key_Up), kCmdArrowUp, true},  {QKeySequence(Qt::Key_Down), kCmdArrowDown, true},
     };
@@ -301,7 +302,12 @@ void CMainFrame::BringToFront() {
     activateWindow();
 }
 
-void CMainFrame::ShowCurrentJob(bool reportFailure) { view_->ShowJob(ws_.station.jobs.CurrentJobIndex, reportFailure); }
+void CMainFrame::ShowCurrentJob(bool reportFailure) {
+    JobList& jobs = ws_.station.jobs;
+    // A queue replaced by undo or a task file may end before the old index.
+    if (!jobs.JobAt(jobs.CurrentJobIndex)) jobs.SelectJob(0);
+    view_->ShowJob(jobs.CurrentJobIndex, reportFailure);
+}
 
 void CMainFrame::QueueChanged() {
     list_->RefreshJobList();
@@ -341,9 +347,12 @@ void CMainFrame::CloseWithoutAsking() {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     Station& s = ws_.station;
     if (askBeforeClose_ && s.link.printThread.load()) {
+        const int lang = s.Language();
         const auto answer = QMessageBox::question(
-            this, QString::fromUtf8("提示"),
-            QString::fromUtf8("机器正在运行,强行关闭可能造成任务失败!\n是否强行关闭程序?"),
+            this, QString::fromUtf8(Localized(lang, "提示", "Prompt")),
+            QString::fromUtf8(Localized(lang, "机器正在运行,强行关闭可能造成任务失败!\n是否强行关闭程序?",
+                                        "The machine is running: closing now may spoil the job!\n"
+                                        "Close the program anyway?")),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) {
             event->ignore();

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/window_host.h"
+#include "jobs/job_list.h"
 
 class QSplitter;
 class QUrl;
@@ -97,6 +98,8 @@ private:
     void HideToTray();
     void ShowFromTray();
     void ShowCurrentJob(bool reportFailure);
+    void ShowPrintingOrFirstJob();
+    void ScanKeepingCurrentJob(const std::string& dir, JobCollection& jobs);
     void QueueChanged();
     void OpenInkStatistics();
     void StopLinks();

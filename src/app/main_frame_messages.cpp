@@ -30,8 +30,38 @@ void CMainFrame::OnPrintFinished(int result) {
     // start the next one.
     ws_.station.CollectInkDrops();
     ws_.station.jobs.FinishCopy(result);
+    ShowPrintingOrFirstJob();
+}
+
+// After the link finished a copy or removed finished jobs the list goes back
+// to its first job, unless a copy is printing (the next copy of the same
+// job started at once): the operator keeps seeing that job and its band.
+void CMainFrame::ShowPrintingOrFirstJob() {
+    JobList& jobs = ws_.station.jobs;
+    int index = 0;
+    for (int i = 0; i < jobs.Count(); ++i)
+        if (jobs.JobAt(i)->jobState == kJobPrinting) {
+            index = i;
+            break;
+        }
+    jobs.SelectJob(index);
     list_->RefreshJobList();
-    view_->update();
+    view_->FollowCurrentJob();
+}
+
+// A scan adds and removes rows before and after the current job: the same
+// job stays current under its new index (the first job when its file left).
+void CMainFrame::ScanKeepingCurrentJob(const std::string& dir, JobCollection& jobs) {
+    Station& s = ws_.station;
+    const COnePage* current = s.jobs.JobAt(s.jobs.CurrentJobIndex);
+    const std::string extension = s.settings.Read([](const AppSettings& a) { return a.PrtFileExtension; });
+    if (!ws_.scanner.ScanDirectory(dir, extension, jobs)) return;
+    int index = 0;
+    for (int i = 0; i < s.jobs.Count(); ++i)
+        if (s.jobs.JobAt(i) == current) index = i;
+    s.jobs.SelectJob(index);
+    list_->RefreshJobList();
+    view_->FollowCurrentJob();
 }
 
 void CMainFrame::OnBandSent() {
@@ -60,28 +90,21 @@ void CMainFrame::OnSaveSettings() {
 
 void CMainFrame::OnScanManualDirectory() {
     Station& s = ws_.station;
-    const AppSettings st = s.settings.Get();
-    if (ws_.scanner.ScanDirectory(st.ManDir, st.PrtFileExtension, s.jobs.ManDirJobs))
-        list_->RefreshJobList();
+    ScanKeepingCurrentJob(s.settings.Read([](const AppSettings& a) { return a.ManDir; }), s.jobs.ManDirJobs);
 }
 
 void CMainFrame::OnScanAutoDirectory() {
     Station& s = ws_.station;
-    const AppSettings st = s.settings.Get();
-    if (ws_.scanner.ScanDirectory(st.AutoDir, st.PrtFileExtension, s.jobs.AutoDirJobs))
-        list_->RefreshJobList();
+    ScanKeepingCurrentJob(s.settings.Read([](const AppSettings& a) { return a.AutoDir; }), s.jobs.AutoDirJobs);
 }
 
 void CMainFrame::OnRemoveFinishedJobs() {
-    if (ws_.station.jobs.DeleteFinishedJobs()) {
-        list_->RefreshJobList();
-        view_->update();
-    }
+    if (ws_.station.jobs.DeleteFinishedJobs()) ShowPrintingOrFirstJob();
 }
 
 void CMainFrame::OnRedrawList() {
     list_->RefreshJobList();
-    view_->update();
+    view_->FollowCurrentJob();
 }
 
 void CMainFrame::OnAutoStartOff() {

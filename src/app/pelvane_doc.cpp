@@ -30,7 +30,7 @@ bool CPelvaneDoc::Open(const QString& path) {
         Report(message);
         return false;
     }
-    station_.jobs.CurrentJobIndex = 0;
+    station_.jobs.SelectJob(0);
     if (changed_) changed_();
     return true;
 }

@@ -1,6 +1,8 @@
 #include "app/training_dock.h"
+#include "settings/localized.h"
 
 #include <QMainWindow>
+#include <algorithm>
 #include <QMessageBox>
 
 #include "app/training_plotter.h"
@@ -29,7 +31,10 @@ bool TrainingDock::Start() {
     if (!plotter_->running()) {
         QString error;
         if (!plotter_->Start(&error)) {
-            QMessageBox::warning(window_, QString(), tr("虚拟绘图仪无法启动：%1").arg(error));
+            QMessageBox::warning(window_, QString(),
+                                 QString::fromUtf8(Localized(ws_.station.Language(), "虚拟绘图仪无法启动：%1",
+                                                             "The virtual plotter cannot start: %1"))
+                                     .arg(error));
             return false;
         }
         ws_.link.RouteToLoopback(plotter_->port());
@@ -44,6 +49,9 @@ bool TrainingDock::Start() {
         window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
     }
     dock_->show();
+    // A fifth of the window at most, so that the job list keeps its File
+    // Name column in view; the window itself does not grow for the pane.
+    window_->resizeDocks({dock_}, {std::min(view_->sizeHint().width(), window_->width() / 5)}, Qt::Horizontal);
     Refresh();
     return true;
 }

@@ -86,6 +86,7 @@ int RunServe(CliContext& ctx) {
     int signal = 0;
     {
         HeadlessStation headless(station, machine->eth.port, PrintLine);
+        if (!machine->usb) headless.PinMachineAddress(static_cast<std::uint32_t>(machine->eth.ip));
         PrintLine("serving " + machine->text + ", manual folder " + loaded.ManDir + ", automatic folder " +
                   loaded.AutoDir);
         headless.Start();

@@ -99,6 +99,7 @@ std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char
             return std::nullopt;
         }
         target.eth = *address;
+        target.named = true;
     }
     if (!LoadCliSettings(ctx, options, settings)) return std::nullopt;
     if (target.usb) {
@@ -121,6 +122,7 @@ std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char
 
 void ApplyMachineTarget(const MachineTarget& target, MachineLink& link) {
     link.eth().SetPort(target.eth.port);
+    if (!target.usb && target.named) link.PinAddress(static_cast<std::uint32_t>(target.eth.ip));
     if (target.timeoutMs > 0) link.eth().SetTimeouts(target.timeoutMs, target.timeoutMs);
 }
 

@@ -40,6 +40,7 @@ inline const std::vector<std::string> kMachineFlags{"--usb"};
 struct MachineTarget {
     bool usb = false;
     MachineAddress eth;         // the Ethernet address and port (unused over USB)
+    bool named = false;         // --machine given: the address for the whole command
     int timeoutMs = 0;          // 0: the link's own waits (connect 5 s, each reply 6 s)
     std::string text;           // "USB" or the address as given, for messages
 };
@@ -54,7 +55,9 @@ std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char
                                                const ParsedOptions& options, bool settingsDefault,
                                                AppSettings& settings, int& status);
 
-// Puts the target's port and waits on the link's Ethernet transport.
+// Puts the target's port and waits on the link's Ethernet transport; an
+// address named with --machine stays the one reached for the whole command,
+// whatever address the machine reports for itself.
 void ApplyMachineTarget(const MachineTarget& target, MachineLink& link);
 
 // "<program> <command>: the machine is offline: no answer from X (result

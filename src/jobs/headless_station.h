@@ -31,6 +31,9 @@ public:
     HeadlessStation& operator=(const HeadlessStation&) = delete;
 
     void Start();
+    // Connections go to this address (`MachineIP` form) for the whole run,
+    // whatever address the machine reports for itself.
+    void PinMachineAddress(std::uint32_t address) { link_.PinAddress(address); }
     // Ends the loops and any print; the queue stays.
     void Stop();
 

@@ -1,5 +1,7 @@
 #include "jobs/station.h"
 
+#include <ctime>
+
 #include "import/job_reader.h"
 #include "settings/localized.h"
 
@@ -84,6 +86,9 @@ bool Station::AddFile(const std::string& path) {
     if (!read.page) return false;
     read.page->filePath = path;
     read.page->fileName = FileNameOf(path);
+    // A file added by hand is dated by the moment its job was created, not
+    // by the file: the list shows when the operator queued it.
+    read.page->fileTime = static_cast<std::int64_t>(std::time(nullptr));
     return jobs.AddOpenedJob(std::move(read.page));
 }
 

@@ -19,6 +19,7 @@ MachineLink::MachineLink(const SharedRecord<AppSettings>& settings, LinkState& s
       eth_(
           [this, &settings] {
               if (RoutedToLoopback()) return kLoopbackAddress;
+              if (pinned_.load()) return pinnedAddress_.load();
               return settings.Read([](const AppSettings& s) { return static_cast<std::uint32_t>(s.MachineIP); });
           },
           Info(EditionOf(settings)).tcpPort),
@@ -34,6 +35,11 @@ void MachineLink::RouteToLoopback(std::uint16_t port) {
     if (!RoutedToLoopback()) configuredPort_ = eth_.port();
     eth_.SetPort(port);
     loopbackPort_.store(port);
+}
+
+void MachineLink::PinAddress(std::uint32_t address) {
+    pinnedAddress_.store(address);
+    pinned_.store(true);
 }
 
 void MachineLink::RouteToConfigured() {

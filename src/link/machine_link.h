@@ -39,6 +39,11 @@ public:
     void RouteToLoopback(std::uint16_t port);
     void RouteToConfigured();
     bool RoutedToLoopback() const { return loopbackPort_.load() != 0; }
+    // The address named for this run (the command-line tool's --machine):
+    // every connection goes there, even after the machine reported another
+    // address of its own (0x11) and `MachineIP` took it, as through a
+    // forwarded port or a tunnel.  `MachineIP` form.
+    void PinAddress(std::uint32_t address);
     CMyEth& eth() { return eth_; }
     CMyUSB& usb() { return usb_; }
 
@@ -46,6 +51,8 @@ private:
     std::unique_ptr<UsbDeviceLayer> layer_;
     std::atomic<std::uint16_t> loopbackPort_{0};   // 0: the configured machine
     std::uint16_t configuredPort_ = 0;             // the TCP port to go back to
+    std::atomic<bool> pinned_{false};
+    std::atomic<std::uint32_t> pinnedAddress_{0};
     CMyEth eth_;
     CMyUSB usb_;
     CMyCommu commu_;

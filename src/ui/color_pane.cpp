@@ -1,6 +1,7 @@
 #include "ui/color_pane.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace pv::ui {
 
@@ -19,13 +20,26 @@ QString CColorPane::ShownText() const {
     return end < 0 ? text_ : text_.left(end);
 }
 
-QSize CColorPane::sizeHint() const { return {minimumWidth(), fontMetrics().height()}; }
+void CColorPane::SetWantedWidth(int width) {
+    if (width == wanted_) return;
+    wanted_ = width;
+    updateGeometry();
+}
+
+QSize CColorPane::sizeHint() const { return {wanted_, fontMetrics().height()}; }
+
+// Narrow enough that six panes never make the window wider than its screen.
+QSize CColorPane::minimumSizeHint() const {
+    constexpr int kNarrowest = 24;   // pixels
+    return {std::min(wanted_, kNarrowest), fontMetrics().height()};
+}
 
 void CColorPane::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), colour_);
     p.setPen(Qt::black);
-    p.drawText(QPoint(1, fontMetrics().ascent()), ShownText());
+    const QString shown = fontMetrics().elidedText(ShownText(), Qt::ElideRight, std::max(0, width() - 1));
+    p.drawText(QPoint(1, fontMetrics().ascent()), shown);
 }
 
 }  // namespace pv::ui

@@ -1,7 +1,8 @@
 #pragma once
 // One pane of the status bar, drawn by the program: its background colour
 // filled edge to edge, its text in black from one pixel right of the left
-// edge at the top.  No frame.
+// edge at the top.  No frame.  The pane asks for its wanted width; when the
+// bar has less room it is given less and its text ends in "…".
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -19,7 +20,12 @@ public:
     // The text as drawn: one line (a line break ends what is drawn).
     QString ShownText() const;
 
+    // The width the pane asks for (pixels).
+    void SetWantedWidth(int width);
+    int WantedWidth() const { return wanted_; }
+
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +33,7 @@ protected:
 private:
     QString text_;
     QColor colour_;
+    int wanted_ = 0;
 };
 
 }  // namespace pv::ui

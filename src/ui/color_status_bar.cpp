@@ -43,7 +43,7 @@ CColorStatusBar::CColorStatusBar(Station& station, QWidget* parent) : QStatusBar
         panes_.push_back(pane);
         const QString text = tr(initial[i]);
         pane->SetColorText(text, StatusTexts::kGrey);
-        pane->setFixedWidth(i == kPointer ? 200 : fontMetrics().horizontalAdvance(text) + 8);
+        pane->SetWantedWidth(i == kPointer ? 200 : fontMetrics().horizontalAdvance(text) + 8);
     }
 }
 
@@ -65,7 +65,7 @@ int CColorStatusBar::WidthFor(int pane, const QString& text) const {
 void CColorStatusBar::SetPane(int pane, const QString& text, const QColor& colour) {
     if (pane < 0 || pane >= PaneCount()) return;
     SetPaneColorText(pane, text, colour);
-    panes_[std::size_t(pane)]->setFixedWidth(WidthFor(pane, text));
+    panes_[std::size_t(pane)]->SetWantedWidth(WidthFor(pane, text));
 }
 
 void CColorStatusBar::ShowPointerPosition(int x, int y) {
@@ -126,7 +126,7 @@ QColor CColorStatusBar::PaneColour(int pane) const {
 }
 
 int CColorStatusBar::PaneWidth(int pane) const {
-    return pane >= 0 && pane < PaneCount() ? panes_[std::size_t(pane)]->minimumWidth() : 0;
+    return pane >= 0 && pane < PaneCount() ? panes_[std::size_t(pane)]->WantedWidth() : 0;
 }
 
 }  // namespace pv::ui

@@ -44,6 +44,8 @@ public:
     // For the window's tests and its own checks.
     QString PaneText(int pane) const;
     QColor PaneColour(int pane) const;
+    // The width the pane asks for; it is given less when the bar is too
+    // narrow for every pane's wish (its text is then cut short with "…").
     int PaneWidth(int pane) const;
     // The width a pane is given for `text` (pixels, in the bar's font):
     // pointer 200, machine state and ink 2 × the text's width, the others

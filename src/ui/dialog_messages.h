@@ -3,9 +3,16 @@
 // the dialog that raised it.
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace pv::ui {
+
+// The width a message box needs for its title bar to show `caption` whole
+// (pixels): the caption's width and the title bar's buttons beside it.
+int CaptionRoom(const QString& caption);
+// Widens a box built by hand to CaptionRoom of its caption.
+void KeepCaptionWhole(QMessageBox& box);
 
 // `caption` empty: the application's name.
 void ShowMessage(QWidget* parent, const QString& text, const QString& caption = {});

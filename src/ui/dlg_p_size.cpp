@@ -23,6 +23,17 @@ QString ScaleText(double scale) { return QString::number(scale, 'f', 4); }
 
 }  // namespace
 
+namespace {
+// A field the operator cannot type into looks it: the dialog's grey instead
+// of the white of the fields that take a value.
+void ShowAsReadOnly(QLineEdit* field) {
+    field->setReadOnly(true);
+    QPalette pal = field->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    field->setPalette(pal);
+}
+}  // namespace
+
 CDlgPSize::CDlgPSize(Station& station, QWidget* parent) : ParaPage(station, Capture::Inactive, parent) {
     auto* group = new QGroupBox(tr("尺寸相关"), this);
     auto* g = new QGridLayout(group);
@@ -32,10 +43,10 @@ CDlgPSize::CDlgPSize(Station& station, QWidget* parent) : ParaPage(station, Capt
     const char* rows[2] = {QT_TR_NOOP("纸长方向:"), QT_TR_NOOP("纸宽方向:")};
     for (int a = 0; a < 2; ++a) {
         auto* design = new QLineEdit(QStringLiteral("1000"), this);
-        design->setReadOnly(true);
+        ShowAsReadOnly(design);
         measured_[a] = new QLineEdit(this);
         scale_[a] = new QLineEdit(this);
-        scale_[a]->setReadOnly(true);
+        ShowAsReadOnly(scale_[a]);
         g->addWidget(new QLabel(tr(rows[a]), this), a + 1, 0);
         g->addWidget(design, a + 1, 1);
         g->addWidget(measured_[a], a + 1, 2);

@@ -140,9 +140,10 @@ QWidget* CMyDlgBar::MakeControl(const Control& c) {
         return picture;
     }
     case Kind::Note: {
+        // One short line beside the language button: a wrapped label would
+        // be laid out at its narrowest, a column of one word per line.
         auto* note = new QLabel(caption, this);
-        note->setWordWrap(true);   // two short lines beside the language button
-        note->setMaximumWidth(130);
+        note->setWordWrap(false);
         return note;
     }
     case Kind::Button:

@@ -44,15 +44,20 @@ std::int32_t CPelvaneView::PaperLenMm() const {
     return station_.settings.Read([](const AppSettings& s) { return s.PaperLenMm; });
 }
 
-COnePage* CPelvaneView::ShownPage() const { return shown_ >= 0 ? station_.jobs.JobAt(shown_) : nullptr; }
+COnePage* CPelvaneView::ShownPage() const {
+    return blank_ ? nullptr : station_.jobs.JobAt(station_.jobs.CurrentJobIndex);
+}
+
+int CPelvaneView::ShownIndex() const { return ShownPage() ? station_.jobs.CurrentJobIndex : -1; }
 
 void CPelvaneView::ShowJob(int index, bool reportFailure) {
     if (index < 0) index = 0;
     COnePage* job = station_.jobs.JobAt(index);
     if (!job) {
         // Beyond the list: the index becomes 0 and nothing is shown.
-        station_.jobs.CurrentJobIndex = 0;
-        shown_ = -1;
+        station_.jobs.SelectJob(index);
+        blank_ = true;
+        CatchUpWithCurrentJob();
         Redraw();
         return;
     }
@@ -61,11 +66,27 @@ void CPelvaneView::ShowJob(int index, bool reportFailure) {
         if (result != 0 && reportFailure)
             station_.ShowMessage(Localized(station_.Language(), "文件打开失败!", "Open File Failed!"));
     }
-    station_.jobs.CurrentJobIndex = index;
-    station_.jobs.CurrentJobAt(index);   // marks this job's page, and only it
-    shown_ = index;
+    blank_ = false;
+    station_.jobs.SelectJob(index);   // marks this job's page, and only it
+    CatchUpWithCurrentJob();
     band_ = -1;
     Fit();
+}
+
+void CPelvaneView::FollowCurrentJob() {
+    blank_ = false;
+    CatchUpWithCurrentJob();
+    Redraw();
+}
+
+void CPelvaneView::CatchUpWithCurrentJob() {
+    const COnePage* page = ShownPage();
+    const int index = page ? station_.jobs.CurrentJobIndex : -1;
+    if (page == fittedPage_ && index == fittedIndex_) return;
+    fittedPage_ = page;
+    fittedIndex_ = index;
+    band_ = -1;
+    commands_.Fit(view_, height());
 }
 
 void CPelvaneView::Fit() {
@@ -92,8 +113,9 @@ bool CPelvaneView::HandleCommand(int id) {
     if (id == kCmdUndo || id == kCmdRedo) {
         const bool moved = id == kCmdUndo ? station_.Undo() : station_.Redo();
         if (moved) {
-            // The queue was replaced: the shown index may now be past its end.
-            if (!ShownPage()) shown_ = -1;
+            // The queue was replaced: a current index now past its end goes
+            // back to the first job.
+            if (!station_.jobs.JobAt(station_.jobs.CurrentJobIndex)) station_.jobs.SelectJob(0);
             emit jobsChanged();
         }
         Redraw();
@@ -112,6 +134,7 @@ void CPelvaneView::AfterEdit(const CommandEffect& effect) {
 }
 
 void CPelvaneView::ShowPrintingBand() {
+    CatchUpWithCurrentJob();
     const COnePage* page = ShownPage();
     band_ = page && page->jobState == kJobPrinting ? station_.link.bandInProgress.load() : -1;
     update();
@@ -120,6 +143,9 @@ void CPelvaneView::ShowPrintingBand() {
 // Painting ------------------------------------------------------------------
 
 void CPelvaneView::paintEvent(QPaintEvent*) {
+    // A path that made another job current without telling the view still
+    // never paints the job shown before.
+    CatchUpWithCurrentJob();
     QPainter p(this);
     view_.H = height();
     const QImage& picture = cache_.Get(ShownPage(), view_, size(), PaperLenMm());

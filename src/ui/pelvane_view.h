@@ -28,10 +28,16 @@ class CPelvaneView : public QWidget {
 public:
     explicit CPelvaneView(Station& station, QWidget* parent = nullptr);
 
-    // Shows the job at a display index: a negative index shows job 0, one
-    // past the list shows nothing.  A job without curves has its file read
-    // first; with `reportFailure` an unreadable file is reported.
+    // Makes the job at a display index current and shows it: a negative
+    // index shows job 0, one past the list shows nothing.  A job without
+    // curves has its file read first; with `reportFailure` an unreadable
+    // file is reported.
     void ShowJob(int index, bool reportFailure = false);
+    // The view always shows the current job of the list (CurrentJobIndex):
+    // called whenever the list changed, it refits when another job became
+    // current and repaints.  A job whose drawing is not read yet shows as an
+    // empty page, never as the job shown before.
+    void FollowCurrentJob();
     void Fit();
     // The view's commands (zoom, fit, arrows, page edits, undo and redo);
     // false for a command the view does not handle.
@@ -45,8 +51,9 @@ public:
     // Repaints from the page (after the list or the window changed it).
     void Redraw();
 
-    // The shown job's display index (-1: nothing shown) and page.
-    int ShownIndex() const { return shown_; }
+    // The shown job's display index (-1: nothing shown) and page: the
+    // current job, the one Start prints.
+    int ShownIndex() const;
     COnePage* ShownPage() const;
     const ViewMapping& Mapping() const { return view_; }
     void SetMapping(const ViewMapping& view);
@@ -99,6 +106,9 @@ private:
     void AfterEdit(const CommandEffect& effect);
     void PaintOverlays(QPainter& p);
     PixelPoint Pix(QPoint p) const { return {p.x(), p.y()}; }
+    // Another job became current since the last look: fit it and forget the
+    // band of the job shown before.
+    void CatchUpWithCurrentJob();
 
     ViewMapping view_;
     ViewCommands commands_;
@@ -106,7 +116,12 @@ private:
     CTextProp textProp_;
     TextPrompt textPrompt_;
     int tool_ = 0;
-    int shown_ = -1;
+    // ShowJob past the end of the list blanks the view until a job is shown
+    // or the list changes.
+    bool blank_ = false;
+    // The job the mapping was fitted to (compared, never dereferenced).
+    const COnePage* fittedPage_ = nullptr;
+    int fittedIndex_ = -1;
 
     // Mouse state.
     bool leftDown_ = false;

@@ -21,7 +21,7 @@ QRectF Fitted(const QSizeF& size, const QRectF& box) {
 }  // namespace
 
 TrainingPlotterView::TrainingPlotterView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(240, 240);
+    setMinimumSize(160, 240);
     setAutoFillBackground(true);
 }
 

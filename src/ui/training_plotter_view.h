@@ -35,7 +35,8 @@ public:
     // The line under the pictures.
     QString StatusLine() const;
 
-    QSize sizeHint() const override { return {360, 480}; }
+    // The pane takes the width the window gives it; the pictures scale.
+    QSize sizeHint() const override { return {280, 480}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

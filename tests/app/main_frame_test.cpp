@@ -2,7 +2,9 @@
 // the link messages, files dropped onto it, a damaged task file, and closing
 // while a link thread waits in a message to it.
 #include <QMimeData>
+#include <QLineEdit>
 #include <QSplitter>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -12,6 +14,7 @@
 #include <fstream>
 #include <thread>
 
+#include "app/dialog_commands.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/pelvane_doc.h"
@@ -21,7 +24,10 @@
 #include "common/modal_util.h"
 #include "settings/settings_store.h"
 #include "ui/command_ids.h"
+#include "ui/dlg_set_eth.h"
 #include "ui/my_dlg_bar.h"
+#include "ui/my_list_view.h"
+#include "ui/pelvane_view.h"
 
 using namespace pv;
 using namespace pv::app;
@@ -171,6 +177,65 @@ private slots:
         QTRY_VERIFY(sent.load() > before + 100);
         run.store(false);
         sender.join();
+    }
+
+    // Closing while a print runs asks first, in the operator's language.
+    void closingDuringAPrintAsksInEnglish() {
+        Window w;
+        w.ws.station.settings.Edit([](AppSettings& a) { a.Language = 1; });
+        w.frame->show();
+        w.ws.station.link.printThread.store(true);
+        test::ModalAnswerer answer;
+        answer.boxButton = QMessageBox::Cancel;
+        QVERIFY(!w.frame->close());
+        QVERIFY(w.frame->isVisible());
+        QCOMPARE(answer.boxTitles.size(), 1);
+        QCOMPARE(answer.boxTitles.last(), QString("Prompt"));
+        QVERIFY2(answer.boxTexts.last().startsWith("The machine is running"), qPrintable(answer.boxTexts.last()));
+        w.ws.station.link.printThread.store(false);
+    }
+
+    // With no notification area on the desktop, Hide minimises the window
+    // to the task bar; it never makes it vanish.
+    void hideWithoutATrayMinimises() {
+        if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("this desktop has a notification area");
+        Window w;
+        w.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.frame.get()));
+        w.frame->OnCommand(kCmdHide);
+        QVERIFY(w.frame->isVisible());
+        QTRY_VERIFY(w.frame->isMinimized());
+    }
+
+    // Page Up and Page Down zoom the drawing wherever the focus is, also in
+    // the job list.
+    void pageKeysZoomFromTheList() {
+        Window w;
+        w.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.frame.get()));
+        w.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.frame.get()));
+        const double z = w.frame->view()->Mapping().z;
+        w.frame->list()->setFocus();
+        QTest::keyClick(w.frame->list(), Qt::Key_PageUp);
+        QCOMPARE(w.frame->view()->Mapping().z, 2 * z);
+        QTest::keyClick(w.frame->list(), Qt::Key_PageDown);
+        QCOMPARE(w.frame->view()->Mapping().z, z);
+    }
+
+    // The status bar's local addresses and the network dialog's list are
+    // the same list in the same order.
+    void localAddressesAgreeWithTheNetworkDialog() {
+        Window w;
+        const QString text = LocalAddressText();
+        QString composed;
+        const QStringList list = LocalAddressList();
+        for (int i = 0; i < list.size(); ++i) composed += QStringLiteral("(%1)%2 ").arg(i + 1).arg(list[i]);
+        QCOMPARE(text, composed);
+        CDlgSetEth dialog(w.ws.station, list);
+        bool shown = false;
+        for (QLineEdit* e : dialog.findChildren<QLineEdit*>()) shown |= e->text() == text;
+        QVERIFY2(shown || text.isEmpty(), qPrintable(text));
     }
 
     // A termination signal closes the window as the operator's close does,

@@ -221,5 +221,25 @@ TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
     }());
 }
 
+// Through a forwarded port or a tunnel the machine believes it has another
+// address (it answers 10.20.30.40 here): the address named on the command
+// line is still the one every later request of the command goes to.
+TEST(MachineCommand, TheNamedAddressHoldsWhateverTheMachineReports) {
+    ScriptedMachine forwarded(ScriptedMachine::Mode::ReportsOtherAddress, Edition::TwoHead);
+    ASSERT_GT(forwarded.port(), 0);
+    const std::string named = "127.0.0.1:" + std::to_string(forwarded.port());
+    CliHome home;
+    const CliRun status = home.Run(PV_CLI_PELVANE, {"machine", "status", "--machine", named, "--timeout", "1500"});
+    ASSERT_EQ(status.status, 0) << status.err;
+    EXPECT_EQ(status.Json()["machine"], named);
+    EXPECT_EQ(status.Json()["machineIP"], "10.20.30.40");   // what the machine said, shown as such
+    const CliRun set = home.Run(PV_CLI_PELVANE,
+                                {"machine", "set", "bridgeLen=12", "--machine", named, "--timeout", "1500"});
+    // The write and the reading back reach the machine (it keeps its
+    // defaults, so the value is reported as not kept, not as offline).
+    EXPECT_EQ(set.err.find("offline"), std::string::npos) << set.err;
+    EXPECT_NE(set.err.find("did not keep bridgeLen"), std::string::npos) << set.err;
+}
+
 }  // namespace
 }  // namespace pv::test

@@ -20,6 +20,7 @@ private slots:
     void carriageOnlyWhenNew();
     void inkOnlyWhenCounted();
     void widthsFollowText();
+    void narrowBarShortensPanesInsteadOfGrowing();
 };
 
 void ColorStatusBarTest::panesPerEdition() {
@@ -114,6 +115,36 @@ void ColorStatusBarTest::widthsFollowText() {
     const int before = bar.PaneWidth(CColorStatusBar::kLocalIp);
     bar.ShowLocalAddresses("(1)10.0.0.5 (2)192.168.100.200 ");
     QVERIFY(bar.PaneWidth(CColorStatusBar::kLocalIp) > before);
+}
+
+// Six long panes (Chinese, printing, ink counted, several addresses) ask for
+// more than a 1280-pixel screen: the bar never needs more than it is given;
+// with room each pane gets its wish again.
+void ColorStatusBarTest::narrowBarShortensPanesInsteadOfGrowing() {
+    Station st(Edition::TwoHead);
+    st.settings.Edit([&](pv::AppSettings& s) { s.EnableInkVolumStatistic = 1; });
+    CColorStatusBar bar(st);
+    st.link.status.online = true;
+    st.link.status.StoreReply(pv::kStateWorking, 0);
+    st.output.BandCount = 3;
+    st.link.bandInProgress = 1;
+    bar.ShowPointerPosition(123456, 4000);
+    bar.ShowMachineState();
+    bar.ShowMachineIP();
+    bar.ShowInk();
+    bar.ShowLocalAddresses("(1)192.168.100.200 (2)10.100.200.201 (3)172.16.254.254 (4)192.168.200.100 ");
+    int wanted = 0;
+    for (int i = 0; i < bar.PaneCount(); ++i) wanted += bar.PaneWidth(i);
+    QVERIFY2(wanted > 1280, qPrintable(QString::number(wanted)));
+    QVERIFY2(bar.minimumSizeHint().width() <= 1280, qPrintable(QString::number(bar.minimumSizeHint().width())));
+    bar.resize(1280, bar.sizeHint().height());
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QCOMPARE(bar.width(), 1280);
+    const auto* state = bar.findChild<QWidget*>("pane602");
+    QVERIFY(state && state->width() < bar.PaneWidth(CColorStatusBar::kMachineState));
+    bar.resize(wanted + 100, bar.height());
+    QTRY_COMPARE(state->width(), bar.PaneWidth(CColorStatusBar::kMachineState));
 }
 
 QTEST_MAIN(ColorStatusBarTest)

@@ -1,16 +1,21 @@
 // The ink statistics, offset, network and firmware dialogs on a station
 // without a machine behind it.
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "dialog_test_util.h"
 #include "link/firmware_menu.h"
 #include "link/machine_link.h"
+#include "ui/dialog_messages.h"
 #include "ui/dlg_firm_update.h"
 #include "ui/dlg_ivs.h"
 #include "ui/dlg_offset.h"
@@ -33,6 +38,7 @@ private slots:
     void networkListsThisComputersAddresses();
     void firmwareListKeepsTheLastSixteenLines();
     void firmwareMenuAnswersInOrder();
+    void aShortMessageShowsItsWholeCaption();
 };
 
 void SmallDialogsTest::inkFiguresShowAndStoreTheDropCounts() {
@@ -199,6 +205,27 @@ void SmallDialogsTest::firmwareMenuAnswersInOrder() {
         QCOMPARE(QString::fromStdString(a.message), QString(c.message));
         QVERIFY(!a.openDialog);   // the four-head edition has no update dialog
     }
+}
+
+// "Password error" is a short text under a longer caption: the box is wide
+// enough for its title bar to show the caption whole.
+void SmallDialogsTest::aShortMessageShowsItsWholeCaption() {
+    const QString caption = QStringLiteral("Pelvane - Advanced parameters");
+    int width = -1, needs = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        width = box->width();
+        needs = CaptionRoom(box->windowTitle());
+        box->accept();
+    });
+    poll.start();
+    ShowMessage(nullptr, "Password error", caption);
+    poll.stop();
+    QVERIFY2(width >= needs, qPrintable(QStringLiteral("%1 px, needs %2").arg(width).arg(needs)));
+    QVERIFY(needs > QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(caption));
 }
 
 QTEST_MAIN(SmallDialogsTest)
