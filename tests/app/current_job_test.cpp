@@ -194,10 +194,14 @@ private slots:
     }
 
     // A queued job that starts while another job is shown is shown itself,
-    // and the band the machine is printing is outlined on it.
+    // and the band the machine is printing is outlined on it.  With
+    // PV_SCREENSHOT_DIR set the window is saved there at 1280 × 800 as
+    // pelvane-queued-printing.png (docs/screenshots).
     void theStartedJobsBandIsOutlined() {
         test::ModalAnswerer answer;
         Window w;
+        const QString out = qEnvironmentVariable("PV_SCREENSHOT_DIR");
+        if (!out.isEmpty()) w.frame->resize(1280, 800);
         w.Job(1).queued = 1;
         w.frame->OnRefresh();
         QCOMPARE(w.frame->view()->ShownPage(), &w.Job(1));
@@ -210,6 +214,9 @@ private slots:
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x) band += picture.pixelColor(x, y) == QColor(0, 200, 255);
         QVERIFY2(band > 50, qPrintable(QString::number(band)));
+        if (out.isEmpty()) return;
+        QDir().mkpath(out);
+        QVERIFY(w.frame->grab().toImage().save(out + "/pelvane-queued-printing.png"));
     }
 
     // A file added by hand is dated by the moment it was added, not by the

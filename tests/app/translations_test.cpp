@@ -276,7 +276,7 @@ private slots:
                 QVERIFY(frame.training().Start());
                 QCoreApplication::processEvents();
                 QVERIFY2(frame.width() <= kScreenWidth, qPrintable(QString::number(frame.width())));
-                CMyListView* list = frame.list();
+                pv::ui::CMyListView* list = frame.list();
                 const int fileName = list->columnViewportPosition(7);
                 QVERIFY2(fileName >= 0 && fileName + 40 < list->viewport()->width(),
                          qPrintable(QStringLiteral("File Name at %1 of %2").arg(fileName).arg(list->viewport()->width())));
@@ -293,6 +293,12 @@ private slots:
                 QVERIFY2(inside.contains(r), qPrintable(w->metaObject()->className() + QStringLiteral(" ") +
                                                         w->toolTip()));
             }
+            // The four-head restart note under the language button is one
+            // short line, not a column of single words.
+            for (QLabel* note : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                if (!note->text().isEmpty())
+                    QVERIFY2(note->height() < 2 * note->fontMetrics().lineSpacing(),
+                             qPrintable(note->text() + ": " + QString::number(note->height()) + " px high"));
             // A few rows at most: the job list and the view keep the window.
             QVERIFY2(bar->height() < frame.height() / 4, qPrintable(QString::number(bar->height())));
         }

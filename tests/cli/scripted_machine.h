@@ -73,6 +73,7 @@ private:
                                                       : std::vector<std::uint8_t>{127, 0, 0, 1};
         if (head == 'Q' && code == 18) return EncodeAdvParaBlock(defaults.adv, edition_);
         if (head == 'Q' && code == 19) return EncodeMachineParaTransfer(defaults.machine, edition_);
+        if (head == 'Q') return std::vector<std::uint8_t>(frame[3], 0);   // any other read: zeros of its length
         if (head == 'R' && mode_ == Mode::RefusesWrites) return {head, 5, static_cast<std::uint8_t>(code ^ 0xFF), 1, 0};
         return {head, 5, code, 1, 0};
     }
