@@ -202,9 +202,11 @@ private slots:
         Window w;
         const QString out = qEnvironmentVariable("PV_SCREENSHOT_DIR");
         if (!out.isEmpty()) w.frame->resize(1280, 800);
-        w.Job(1).queued = 1;
+        w.frame->files().AddPath(PV_SOURCE_DIR "/resources/samples/shirt.plt", false);
+        w.Click(0);
+        w.Job(2).queued = 1;
         w.frame->OnRefresh();
-        QCOMPARE(w.frame->view()->ShownPage(), &w.Job(1));
+        QCOMPARE(w.frame->view()->ShownPage(), &w.Job(2));
         w.ws.station.output.BandCount = 4;
         w.ws.station.link.bandInProgress.store(1);
         w.ws.station.link.status.state.store(kStateWorking);

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -70,6 +71,9 @@ private slots:
             std::unique_ptr<QDialog> dialog = make();
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+            // The firmware dialog's list shows its first message at the
+            // next tick of its 100 ms timer.
+            for (QListWidget* list : dialog->findChildren<QListWidget*>()) QTRY_VERIFY(list->count() > 0);
             QCoreApplication::processEvents();
             const QString where = QString::fromUtf8(name);
             for (QWidget* w : dialog->findChildren<QWidget*>()) {
