@@ -74,14 +74,21 @@ inline COnePage GarmentMarker() {
 }
 
 
+// How many points a long marker's knife outlines have: `base` plus up to
+// `spread` more (the ink sewing line inside has half as many).
+struct OutlinePoints {
+    int base = 55;
+    int spread = 36;
+};
+
 // A long roll marker: 1.6 m across, `lengthMm` along the feed, pieces of
-// 150 to 300 mm in six rows, each with a knife outline of 70 to 115 points,
+// 150 to 300 mm in six rows, each with a knife outline of 55 to 90 points,
 // two notches, an ink sewing line, a grain line and a few label strokes;
 // along both edges of the roll a trim cut with a point every 100 mm runs
 // the whole length.  No two pieces are alike (sizes and ripples vary with
 // the piece's number), so the knife and ink work differ from window to
 // window.  About 56 KB of HPGL per metre: 636 m make about 35.6 MB.
-inline COnePage LongMarker(double lengthMm) {
+inline COnePage LongMarker(double lengthMm, OutlinePoints outlinePoints = {}) {
     COnePage page;
     page.fileName = "long-marker.plt";
     const double length = lengthMm * kUnitsPerMm;
@@ -103,7 +110,8 @@ inline COnePage LongMarker(double lengthMm) {
             if (x + w > length) break;
             const double cx = x + w / 2, cy = (row + 0.5) * rowY;
             const double a = w * 0.46, b = rowY * 0.44;
-            const int n = 70 + static_cast<int>(vary(piece, 2, 46));
+            const int n = outlinePoints.base +
+                          static_cast<int>(vary(piece, 2, static_cast<std::uint32_t>(outlinePoints.spread)));
             OutlineShape shape{0.4 + vary(piece, 3, 40) / 100.0, 0.02 + vary(piece, 4, 5) / 100.0,
                                2 + static_cast<int>(vary(piece, 5, 5))};
             CCurve knife = PieceOutline(cx, cy, a, b, n, shape);

@@ -152,7 +152,7 @@ TEST(PrepareOutputDigest, EveryPrintSendsTheRecordedBytes) {
         jobs.emplace_back(f, ReadFixture(src + f));
     const std::size_t files = jobs.size();
     jobs.emplace_back("garment-marker-2x3m", bench::GarmentMarker());
-    jobs.emplace_back("long-marker-6m", bench::LongMarker(6000.0));
+    jobs.emplace_back("long-marker-6m", bench::LongMarker(6000.0, {70, 46}));
 
     std::map<std::string, std::string> now;
     for (std::size_t j = 0; j < jobs.size(); ++j) {
