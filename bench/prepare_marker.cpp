@@ -10,10 +10,14 @@
 // line and a few dozen short strokes of label text.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
 #include <chrono>
+#include <map>
 
 #include "geometry/one_page.h"
 #include "output/band_result.h"
+#include "output/plt_writer.h"
 #include "output/cut_record.h"
 #include "output/output_station.h"
 #include "output/print_preparation.h"
@@ -90,5 +94,69 @@ void BM_PreparationOnly(benchmark::State& state) {
     state.counters["preparedCurves"] = static_cast<double>(station.PrintPage.curves.size());
 }
 BENCHMARK(BM_PreparationOnly)->Unit(benchmark::kMillisecond);
+
+// The long roll marker (1.6 m across) at 1, 2, 4, 8, 16 MB of HPGL and at
+// the whole 35.6 MB (636 m): the preparation alone (shaping, band counts,
+// the check of every cut segment), as Start runs it.  Counter ms_per_MB
+// must stay the same within ±30 % from the smallest to the largest marker
+// (no step may grow faster than the marker), and the whole marker must be
+// prepared in under 3 s.
+constexpr double kWholeMarkerMm = 636'000.0;
+constexpr double kWholeMarkerMB = 35.6;
+
+struct SizedMarker {
+    pv::COnePage page;
+    double megabytes = 0;
+};
+
+// The marker whose HPGL text is about `megabytes` long; its length is
+// scaled from the whole marker and its size measured.
+const SizedMarker& MarkerOf(double megabytes) {
+    static std::map<double, SizedMarker> made;
+    auto it = made.find(megabytes);
+    if (it != made.end()) return it->second;
+    SizedMarker m;
+    m.page = pv::bench::LongMarker(kWholeMarkerMm * megabytes / kWholeMarkerMB);
+    m.megabytes = static_cast<double>(pv::PltText(m.page).size()) / 1e6;
+    return made.emplace(megabytes, std::move(m)).first->second;
+}
+
+double ThreadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+void BM_PrepareLongMarker(benchmark::State& state) {
+    const double wanted = state.range(0) == 0 ? kWholeMarkerMB : static_cast<double>(state.range(0));
+    const SizedMarker& m = MarkerOf(wanted);
+    pv::AppSettings settings;
+    const pv::MachineParams params = pv::MachineParams::Defaults(pv::Edition::TwoHead);
+    pv::OutputStation station;
+    int result = pv::kPrepareStarted;
+    double wall = 0, cpu = 0;
+    for (auto _ : state) {
+        const auto w0 = std::chrono::steady_clock::now();
+        const double c0 = ThreadCpuSeconds();
+        result = pv::PreparePrintPage(m.page, settings, params, station);
+        cpu += ThreadCpuSeconds() - c0;
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+    }
+    if (result != pv::kPrepareStarted) state.SkipWithError("preparation refused");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["MB"] = m.megabytes;
+    state.counters["metres"] = static_cast<double>(m.page.maxX) / 40000.0;
+    state.counters["curves"] = static_cast<double>(m.page.curves.size());
+    state.counters["bands"] = station.BandCount;
+    // Milliseconds per MB of HPGL: wall clock, and the preparing thread's
+    // own processor time (steady when other programs share the machine).
+    state.counters["wall_ms_per_MB"] = 1e3 * wall / n / m.megabytes;
+    state.counters["cpu_ms_per_MB"] = 1e3 * cpu / n / m.megabytes;
+}
+BENCHMARK(BM_PrepareLongMarker)
+    ->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Arg(0)   // 0: the whole 35.6 MB marker
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "app/file_commands.h"
 #include "app/main_menu.h"
 #include "app/pelvane_doc.h"
+#include "app/print_preparer.h"
 #include "app/training_dock.h"
 #include "app/window_station.h"
 #include "settings/localized.h"
@@ -64,6 +65,8 @@ CMainFrame::CMainFrame(WindowStation& ws, WindowHost& host, const QString& local
     training_ = std::make_unique<TrainingDock>(ws_, this);
     s.messages = [this](const std::string& text) { OnMessage(text); };
     s.onJobsChanged = [this] { OnRedrawList(); };
+    preparer_ = std::make_unique<PrintPreparer>(s, host_, status_);
+    s.prepareRunner = preparer_.get();
 
     host_.Attach(this, this);
     ws_.StartLinks();
@@ -80,6 +83,7 @@ CMainFrame::~CMainFrame() {
     training_.reset();
     ws_.station.messages = nullptr;
     ws_.station.onJobsChanged = nullptr;
+    ws_.station.prepareRunner = nullptr;
 }
 
 void CMainFrame::BuildPanes(const QString& localAddresses) {

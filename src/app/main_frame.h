@@ -29,6 +29,7 @@ class CPelvaneDoc;
 class FileCommands;
 class MainMenu;
 class TrainingDock;
+class PrintPreparer;
 class WindowStation;
 
 class CMainFrame : public QMainWindow, public HostHandlers {
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<CPelvaneDoc> doc_;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<TrainingDock> training_;
+    std::unique_ptr<PrintPreparer> preparer_;   // prepares prints off the window's thread
     QTimer timer11_;
     bool inRefresh_ = false;   // the refresh message is not re-entered
     bool inTimer_ = false;     // nor is the status timer

@@ -1,6 +1,8 @@
 #include "app/window_host.h"
 
 #include <QThread>
+#include <chrono>
+#include <thread>
 
 namespace pv::app {
 
@@ -12,17 +14,27 @@ void WindowHost::Attach(QObject* receiver, HostHandlers* handlers) {
 void WindowHost::Deliver(const std::function<void(HostHandlers&)>& handle) {
     QObject* receiver = receiver_.load();
     if (!receiver || closing_.load()) return;
-    auto run = [this, &handle] {
-        // Checked again on arrival: the window may have begun closing while
-        // the call waited in the queue.
-        HostHandlers* h = handlers_.load();
-        if (h && !closing_.load()) handle(*h);
-    };
     if (QThread::currentThread() == receiver->thread()) {
-        run();
+        HostHandlers* h = handlers_.load();
+        if (h) handle(*h);
         return;
     }
-    QMetaObject::invokeMethod(receiver, run, Qt::BlockingQueuedConnection);
+    for (;;) {
+        while (held_.load() && !closing_.load()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (closing_.load()) return;
+        bool delivered = false;
+        auto run = [this, &handle, &delivered] {
+            // Checked again on arrival: the window may have begun closing, or
+            // a preparation begun holding the messages, while the call waited
+            // in the queue.
+            if (held_.load() && !closing_.load()) return;
+            delivered = true;
+            HostHandlers* h = handlers_.load();
+            if (h && !closing_.load()) handle(*h);
+        };
+        QMetaObject::invokeMethod(receiver, run, Qt::BlockingQueuedConnection);
+        if (delivered || closing_.load()) return;
+    }
 }
 
 void WindowHost::PrintFinished(int result) {

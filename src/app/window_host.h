@@ -37,6 +37,9 @@ public:
     void Attach(QObject* receiver, HostHandlers* handlers);
     // From now on every message is dropped.
     void BeginClose() { closing_.store(true); }
+    // While held (a print is being prepared on the window's thread), a link
+    // thread's message waits until the hold ends, then is delivered.
+    void HoldMessages(bool hold) { held_.store(hold); }
     bool Closing() const { return closing_.load(); }
 
     void PrintFinished(int result) override;
@@ -56,6 +59,7 @@ private:
     std::atomic<QObject*> receiver_{nullptr};
     std::atomic<HostHandlers*> handlers_{nullptr};
     std::atomic<bool> closing_{false};
+    std::atomic<bool> held_{false};
 };
 
 }  // namespace pv::app

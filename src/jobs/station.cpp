@@ -60,7 +60,8 @@ int Station::ReadDrawing(COnePage& job) {
 bool Station::StartPrint(const COnePage& job) {
     if (!printStarter) return false;
     // The preparation works from one copy of each record, taken now.
-    const PrepareResult r = PreparePrint(job, settings.Get(), params.Get(), output, *printStarter, clock, messages);
+    const PrepareResult r =
+        PreparePrint(job, settings.Get(), params.Get(), output, *printStarter, clock, messages, prepareRunner);
     return r.result == kPrepareStarted;
 }
 

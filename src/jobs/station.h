@@ -38,6 +38,9 @@ public:
     // one no print starts.
     PrintStarter* printStarter = nullptr;
     PrepareClock clock;
+    // Where the heavy steps of a preparation run (the window: on a worker
+    // thread while it keeps answering); at once when null.
+    const PrepareRunner* prepareRunner = nullptr;
     // Message boxes and the log.
     MessageSink messages;
     // Called whenever the rows changed.

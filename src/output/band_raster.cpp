@@ -44,8 +44,7 @@ void BandRaster::ensureContext() {
 }
 
 void BandRaster::IndexPage(const COnePage& page, const RasterConfig& config) {
-    spans_.clear();
-    spans_.reserve(page.curves.size());
+    std::vector<SpanIndex::Span> solid, dashed;
     for (std::size_t i = 0; i < page.curves.size(); ++i) {
         const CCurve& c = page.curves[i];
         if (c.points.size() < 2) continue;
@@ -56,8 +55,10 @@ void BandRaster::IndexPage(const COnePage& page, const RasterConfig& config) {
             lo = std::min(lo, p.x);
             hi = std::max(hi, p.x);
         }
-        spans_.push_back({dotOfX(lo), dotOfX(hi), static_cast<std::uint32_t>(i), c.lineType != 0});
+        (c.lineType != 0 ? dashed : solid).push_back({dotOfX(lo), dotOfX(hi), static_cast<std::uint32_t>(i)});
     }
+    solid_.Build(std::move(solid));
+    dashed_.Build(std::move(dashed));
 }
 
 void BandRaster::beginBand(int rows) {
@@ -102,10 +103,11 @@ void BandRaster::RenderDrawing(const COnePage& page, const BandLayout& layout, s
         // spot took seconds a band), while the union of the batches' ink is
         // the same as that of one stroke.
         std::size_t pending = 0;
-        for (const CurveSpan& s : spans_) {
-            if (s.dashed != dashed || s.maxDot < lo || s.minDot > hi) continue;
-            if (s.index >= page.curves.size()) continue;
-            const auto& points = page.curves[s.index].points;
+        hits_.clear();
+        (dashed ? dashed_ : solid_).Query(lo, hi, hits_);
+        for (const std::uint32_t index : hits_) {
+            if (index >= page.curves.size()) continue;
+            const auto& points = page.curves[index].points;
             paths_.AddCurve(cr_, points, dashed);
             pending += points.size();
             if (pending >= kStrokeBatchPoints) {

@@ -15,6 +15,7 @@
 #include "geometry/one_page.h"
 #include "output/band_layout.h"
 #include "output/band_path_builder.h"
+#include "output/span_index.h"
 
 namespace pv {
 
@@ -32,10 +33,15 @@ public:
     int Rows() const { return rows_; }
 
     // Once per print: notes the X span (in dots) of every curve the band
-    // will ink, so that a band visits only the curves that reach it.
+    // will ink, so that a band visits only the curves that reach it (found
+    // in logarithmic time, so a long marker's bands cost n·log n in all).
     void IndexPage(const COnePage& page, const RasterConfig& config);
     // Forgets the page's index (its memory goes with it).
-    void ForgetPage() { std::vector<CurveSpan>().swap(spans_); }
+    void ForgetPage() {
+        solid_.Clear();
+        dashed_.Clear();
+        std::vector<std::uint32_t>().swap(hits_);
+    }
 
     // Draws drawing band `a` (the page must be the indexed one) into rows
     // [0, rows).
@@ -71,11 +77,6 @@ private:
     void endBand();
     void ensureContext();
 
-    struct CurveSpan {
-        std::int32_t minDot, maxDot;   // dots of X, before the band start is taken off
-        std::uint32_t index;           // in the page's curve list
-        bool dashed;
-    };
 
     int width_;
     int wordsPerRow_;
@@ -83,7 +84,10 @@ private:
     std::vector<std::uint32_t> pixels_;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
-    std::vector<CurveSpan> spans_;
+    // Dots of X of the inked curves (before the band start is taken off),
+    // by the curve's place in the page; solid and dashed lines apart.
+    SpanIndex solid_, dashed_;
+    std::vector<std::uint32_t> hits_;
     BandPathBuilder paths_;
 };
 

@@ -52,15 +52,21 @@ std::int64_t CutWindowStart(std::int64_t k, const CutFrame& frame) {
 
 void ClipToFeedWindow(const CCurve& curve, std::int64_t lo, std::int64_t hi, const CutFrame& frame,
                       std::vector<CutRecord>& out) {
+    if (curve.points.size() < 2) return;
+    ClipPartToFeedWindow(curve, 0, curve.points.size() - 1, lo, hi, frame, out);
+}
+
+void ClipPartToFeedWindow(const CCurve& curve, std::size_t first, std::size_t last, std::int64_t lo,
+                          std::int64_t hi, const CutFrame& frame, std::vector<CutRecord>& out) {
     const char code = CutCodeForKind(curve.kind);
     if (code == 0) return;
     const auto& pts = curve.points;
-    if (pts.size() < 2) return;
+    if (pts.size() < 2 || first >= last || last >= pts.size()) return;
 
     auto put = [&out](double x, double y, char c) { out.push_back({TruncToInt32(x), TruncToInt32(y), c}); };
-    double x1 = frame.FeedPulsesAt(pts[0].x);
-    double y1 = frame.CarriagePulsesAt(pts[0].y);
-    for (std::size_t i = 1; i < pts.size(); ++i) {
+    double x1 = frame.FeedPulsesAt(pts[first].x);
+    double y1 = frame.CarriagePulsesAt(pts[first].y);
+    for (std::size_t i = first + 1; i <= last; ++i) {
         const double x2 = frame.FeedPulsesAt(pts[i].x);
         const double y2 = frame.CarriagePulsesAt(pts[i].y);
         // Y where the segment crosses the feed position L, rounded half up.

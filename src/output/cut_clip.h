@@ -3,6 +3,7 @@
 // segment covers the paper of one group of inkjet bands, shifted by the
 // print/cut registration, and becomes a list of knife records in motor
 // pulses.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -40,5 +41,12 @@ std::int64_t CutWindowStart(std::int64_t k, const CutFrame& frame);
 // Curves of a kind without a knife code give nothing.
 void ClipToFeedWindow(const CCurve& curve, std::int64_t lo, std::int64_t hi, const CutFrame& frame,
                       std::vector<CutRecord>& out);
+// The same for the curve's segments from point `first` to point `last`
+// (first < last < point count) only: exactly the records the whole curve's
+// clipping gives for those segments.  Segments whose two ends lie before the
+// window, or both after it, give nothing, so a long curve is clipped piece
+// by piece where it reaches into the window.
+void ClipPartToFeedWindow(const CCurve& curve, std::size_t first, std::size_t last, std::int64_t lo,
+                          std::int64_t hi, const CutFrame& frame, std::vector<CutRecord>& out);
 
 }  // namespace pv

@@ -11,6 +11,7 @@
 #include "geometry/one_page.h"
 #include "output/cut_clip.h"
 #include "output/cut_record.h"
+#include "output/span_index.h"
 
 namespace pv {
 
@@ -23,10 +24,12 @@ class CutSegmentBuilder {
 public:
     CutSegmentBuilder(const CutFrame& frame, int cutMode) : frame_(frame), cutMode_(cutMode) {}
 
-    // Another job's frame and cut mode; the buffers are kept.
+    // Another job's frame and cut mode; the buffers are kept, the index of
+    // the previous page is dropped.
     void Reset(const CutFrame& frame, int cutMode) {
         frame_ = frame;
         cutMode_ = cutMode;
+        Forget();
     }
     const CutFrame& Frame() const { return frame_; }
 
@@ -36,7 +39,21 @@ public:
     // Clears the record list, clips every knife curve of `page` in list
     // order into the window of segment k and tidies the list.  Returns the
     // record count (0: nothing to send).
+    //
+    // Only the curves that reach into the window are visited, and of a long
+    // curve only its pieces that do: the first Build for a page notes the
+    // feed span (in pulses) of every piece of 32 segments of every knife
+    // curve, and the later ones ask that index.  The page must therefore stay unchanged
+    // from its first Build until the next Reset, Forget or Release (as it
+    // does while its print runs); another page is indexed anew.
     std::size_t Build(std::int64_t k, const COnePage& page);
+    // Drops the index of the last page (its curves are about to change).
+    void Forget() {
+        index_.Clear();
+        std::vector<Piece>().swap(pieces_);
+        indexed_ = nullptr;
+        indexedCurves_ = 0;
+    }
 
     const std::vector<CutRecord>& Records() const { return records_; }
 
@@ -48,13 +65,27 @@ public:
     void Release() {
         std::vector<CutRecord>().swap(records_);
         std::vector<std::uint8_t>().swap(wire_);
+        std::vector<std::uint32_t>().swap(hits_);
+        Forget();
     }
 
 private:
+    void IndexPage(const COnePage& page);
+
     CutFrame frame_;
     int cutMode_;
     std::vector<CutRecord> records_;
     std::vector<std::uint8_t> wire_;
+    // A run of segments of one knife curve: from point `first` to `last`.
+    struct Piece {
+        std::uint32_t curve;
+        std::uint32_t first, last;
+    };
+    std::vector<Piece> pieces_;         // in list order, each curve's from its start
+    SpanIndex index_;                   // feed spans of the pieces, in pulses
+    const COnePage* indexed_ = nullptr;
+    std::size_t indexedCurves_ = 0;
+    std::vector<std::uint32_t> hits_;   // pieces of the window being built
 };
 
 }  // namespace pv

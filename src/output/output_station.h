@@ -31,6 +31,10 @@ public:
     bool plotOnly = false;            // inkjet only: no cut segment is sent
     std::int32_t bandStep = 298;      // dots of paper per band
     std::int32_t bandsPerCutSegment = 8;
+    // A preparation is under way (its heavy steps may run on a worker
+    // thread): a second one must not start.  Set and read on the thread
+    // that prepares.
+    bool preparing = false;
 
     Edition edition() const { return raster.edition; }
 

@@ -45,12 +45,14 @@ void ShapeKnifeLines(COnePage& page, const AppSettings& s, const MachineParams& 
 
 // A cut segment of more than 65534 records would fail the job half-way;
 // find it before anything is sent.
-bool CutSegmentsFit(OutputStation& station) {
+bool CutSegmentsFit(OutputStation& station, const PrepareRunner& runner) {
     if (station.plotOnly) return true;
     StreamOrder order(station.BandCount, station.bandsPerCutSegment);
-    for (std::int32_t i = 0; i < order.CutSegmentCount(); ++i) {
+    const std::int32_t count = order.CutSegmentCount();
+    for (std::int32_t i = 0; i < count; ++i) {
         if (!CutStepMaySend(i, station.BandCount, station.plotOnly)) continue;
         if (station.BuildCutSegment(i) > kMaxCutRecords) return false;
+        if (i % 64 == 0) runner.Progress(50 + static_cast<int>(50LL * i / count));
     }
     return true;
 }
@@ -60,8 +62,9 @@ std::string FileNamePart(const std::string& name) {
     return cut == std::string::npos ? name : name.substr(cut + 1);
 }
 
-void WriteBackup(const COnePage& job, const AppSettings& settings, const PrepareClock& clock, PrepareResult& r,
-                 const MessageSink& sink) {
+// Writes the backup of the job's own page (a long marker's HPGL takes a
+// while: it may run off the calling thread).
+void WriteBackup(const COnePage& job, const AppSettings& settings, const PrepareClock& clock, PrepareResult& r) {
     r.backupWanted = true;
     LocalTime now;
     const bool haveTime = clock.Now(now);
@@ -71,12 +74,13 @@ void WriteBackup(const COnePage& job, const AppSettings& settings, const Prepare
     if (!dir.empty() && !std::filesystem::is_directory(dir, ec)) std::filesystem::create_directories(dir, ec);
     std::string error;
     r.backupWritten = WritePlt(job, r.backupPath, &error);
-    if (r.backupWritten) return;
-    r.backupError = error.empty() ? "not written" : error;
-    if (sink) {
-        sink(std::string(Localized(settings.Language, "备份文件失败: ", "Failed to back up the printed file: ")) +
-             r.backupPath + " (" + r.backupError + ")");
-    }
+    if (!r.backupWritten) r.backupError = error.empty() ? "not written" : error;
+}
+
+void ReportBackupFailure(const AppSettings& settings, const PrepareResult& r, const MessageSink& sink) {
+    if (!r.backupWanted || r.backupWritten || !sink) return;
+    sink(std::string(Localized(settings.Language, "备份文件失败: ", "Failed to back up the printed file: ")) +
+         r.backupPath + " (" + r.backupError + ")");
 }
 
 }  // namespace
@@ -115,60 +119,125 @@ std::int32_t CleaningShift(const RasterConfig& raster) {
     }
 }
 
-int PreparePrintPage(const COnePage& job, const AppSettings& s, const MachineParams& p, OutputStation& station) {
-    COnePage& page = station.PrintPage;
+namespace {
+
+// What the shaping works out besides the page; handed to the station on the
+// calling thread (the window reads the counts while it waits).
+struct ShapedCounts {
+    int result = kPrepareStarted;
+    std::int32_t bandStep = 298;
+    std::int32_t bandCount = 0, plotBandCount = 0;
+    std::int32_t columnCount = 0;
+    bool columnsSet = false;
+    bool allCounted = false;   // bandCount holds the count of the whole drawing
+};
+
+// Copies the job into `page`, corrects, shifts and shapes it and counts the
+// bands.  Touches nothing but `page`.
+ShapedCounts ShapePrintPage(const COnePage& job, const AppSettings& s, const MachineParams& p,
+                            const RasterConfig& raster, COnePage& page, const PrepareRunner& runner) {
     page.DeleteAllCurves();
     page.CopyFrom(job);
+    runner.Progress(5);
     page.TidyFullCut();
     if (s.LineToDot != 0) page.AllToCut();
     if (s.RatioSaveTo == 1) page.ScaleAll(RatioFactor(s.Measure10000X), RatioFactor(s.Measure10000Y));
     else page.ScaleAll(RatioFactor(p.machine.scaleMeasureX), RatioFactor(p.machine.scaleMeasureY));
     if (s.PlotOnly != 0) page.AllToPlot();
-
-    station.raster = RasterConfig::From(s, p);
-    station.plotOnly = s.PlotOnly != 0;
-    if (s.CleanAtStart != 0) page.ShiftForCleaning(CleaningShift(station.raster));
+    if (s.CleanAtStart != 0) page.ShiftForCleaning(CleaningShift(raster));
     page.RaiseBy(kRaise);
+    runner.Progress(15);
     ShapeKnifeLines(page, s, p);
+    runner.Progress(40);
     page.CalcBounds();
     page.CalcPlotExtents();
     page.CalcCutExtents();
     page.ApplyStartPos();
 
-    const BandLayout layout(station.raster);
-    station.bandStep = layout.Heads().BandStep();
-    station.bandsPerCutSegment = p.adv.bandsPerCutSegment;
-    station.SetCutFrame(CutFrame::From(p, s.edition, station.bandStep), p.machine.cutMode);
-
+    ShapedCounts c;
+    const BandLayout layout(raster);
+    c.bandStep = layout.Heads().BandStep();
     const BandCountResult all = layout.CountBands(page.maxX, page.maxY);
-    if (all.result != 0) return kPrepareBandsImpossible;
-    station.BandCount = all.bands;
-    if (all.columnsSet) station.ColumnCount = all.columnCount;
+    if (all.result != 0) {
+        c.result = kPrepareBandsImpossible;
+        return c;
+    }
+    c.bandCount = all.bands;
+    c.allCounted = true;
+    if (all.columnsSet) {
+        c.columnCount = all.columnCount;
+        c.columnsSet = true;
+    }
     if (s.PlotCutLine == 1) {
-        station.PlotBandCount = station.BandCount;
+        c.plotBandCount = c.bandCount;
     } else {
         const BandCountResult plot = layout.CountBands(page.plotMaxX, page.plotMaxY);
-        if (plot.result != 0) return kPrepareBandsImpossible;
-        station.PlotBandCount = plot.bands;
-        if (plot.columnsSet) station.ColumnCount = plot.columnCount;
+        if (plot.result != 0) {
+            c.result = kPrepareBandsImpossible;
+            return c;
+        }
+        c.plotBandCount = plot.bands;
+        if (plot.columnsSet) {
+            c.columnCount = plot.columnCount;
+            c.columnsSet = true;
+        }
     }
+    return c;
+}
+
+const PrepareRunner kAtOnce{};
+
+// The preparation with its heavy steps (shaping, the cut-segment check)
+// handed to `runner`; the counts and the band buffers are set on the
+// calling thread.
+int PrepareStation(const COnePage& job, const AppSettings& s, const MachineParams& p, OutputStation& station,
+                   const PrepareRunner& runner) {
+    const RasterConfig raster = RasterConfig::From(s, p);
+    ShapedCounts shaped;
+    if (!runner.Run([&] { shaped = ShapePrintPage(job, s, p, raster, station.PrintPage, runner); }))
+        return kPrepareAbandoned;
+
+    station.raster = raster;
+    station.plotOnly = s.PlotOnly != 0;
+    station.bandStep = shaped.bandStep;
+    station.bandsPerCutSegment = p.adv.bandsPerCutSegment;
+    station.SetCutFrame(CutFrame::From(p, s.edition, station.bandStep), p.machine.cutMode);
+    if (shaped.allCounted) station.BandCount = shaped.bandCount;
+    if (shaped.columnsSet) station.ColumnCount = shaped.columnCount;
+    if (shaped.result != kPrepareStarted) return shaped.result;
+    station.PlotBandCount = shaped.plotBandCount;
     if (station.PlotBandCount > 0 && station.BeginBands() != kBandOk) return kPrepareBandsImpossible;
-    if (!CutSegmentsFit(station)) return kPrepareCutTooLarge;
-    return kPrepareStarted;
+
+    bool fits = true;
+    if (!runner.Run([&] { fits = CutSegmentsFit(station, runner); })) return kPrepareAbandoned;
+    return fits ? kPrepareStarted : kPrepareCutTooLarge;
+}
+
+}  // namespace
+
+int PreparePrintPage(const COnePage& job, const AppSettings& s, const MachineParams& p, OutputStation& station) {
+    return PrepareStation(job, s, p, station, kAtOnce);
 }
 
 PrepareResult PreparePrint(const COnePage& job, const AppSettings& settings, const MachineParams& params,
                            OutputStation& station, PrintStarter& starter, const PrepareClock& clock,
-                           const MessageSink& sink) {
+                           const MessageSink& sink, const PrepareRunner* runner) {
     PrepareResult r;
-    if (starter.PrintDriverRunning()) {
+    if (starter.PrintDriverRunning() || station.preparing) {
         r.result = kPrepareBusy;
         return r;
     }
-    r.result = PreparePrintPage(job, settings, params, station);
+    const PrepareRunner& run = runner ? *runner : kAtOnce;
+    station.preparing = true;
+    r.result = PrepareStation(job, settings, params, station, run);
+    if (r.result == kPrepareStarted) {
+        clock.Pause(std::chrono::milliseconds(4));
+        if (settings.BackupPrintedFiles != 0 && !run.Run([&] { WriteBackup(job, settings, clock, r); }))
+            r.result = kPrepareAbandoned;
+    }
+    station.preparing = false;
     if (r.result != kPrepareStarted) return r;
-    clock.Pause(std::chrono::milliseconds(4));
-    if (settings.BackupPrintedFiles != 0) WriteBackup(job, settings, clock, r, sink);
+    ReportBackupFailure(settings, r, sink);
     clock.Pause(std::chrono::milliseconds(4));
     if (!starter.StartPrintDriver(station)) r.result = kPrepareStartFailed;
     return r;

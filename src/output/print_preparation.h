@@ -4,6 +4,7 @@
 // job's own page is never changed.
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "geometry/one_page.h"
@@ -39,12 +40,30 @@ public:
     virtual void Pause(std::chrono::milliseconds ms) const;
 };
 
+// Runs the heavy steps of a preparation (shaping the page, checking the cut
+// segments).  This one runs them at once on the calling thread; the window
+// runs them on a worker thread and keeps answering meanwhile, the calling
+// thread staying the owner of the result.
+class PrepareRunner {
+public:
+    virtual ~PrepareRunner() = default;
+    // Runs `work` to its end; false when the preparation is to be abandoned
+    // (the window closes), in which case nothing is started.
+    virtual bool Run(const std::function<void()>& work) const {
+        work();
+        return true;
+    }
+    // How far the preparation has come, 0 to 100; called from inside `work`.
+    virtual void Progress(int /*percent*/) const {}
+};
+
 // Results of PreparePrint.
 inline constexpr int kPrepareStarted = 0;
 inline constexpr int kPrepareBusy = -1;            // an earlier job still prints; nothing touched
 inline constexpr int kPrepareBandsImpossible = -2; // the bands cannot be built with these parameters
 inline constexpr int kPrepareCutTooLarge = -3;     // a cut segment would exceed 65534 records
 inline constexpr int kPrepareStartFailed = -4;     // the print driver could not be started
+inline constexpr int kPrepareAbandoned = -5;       // the window closed meanwhile; nothing started
 
 struct PrepareResult {
     int result = kPrepareStarted;
@@ -69,10 +88,13 @@ std::int32_t CleaningShift(const RasterConfig& raster);
 
 // Prepares `job` into `station` and starts the print driver.  A backup that
 // cannot be written is reported through `sink` (and the result) and the job
-// prints without it.  Every failure leaves the driver unstarted.
+// prints without it.  Every failure leaves the driver unstarted.  The heavy
+// steps go through `runner` (at once on this thread when null); `job` must
+// not change until PreparePrint returns, and a second PreparePrint meanwhile
+// is refused as busy.
 PrepareResult PreparePrint(const COnePage& job, const AppSettings& settings, const MachineParams& params,
                            OutputStation& station, PrintStarter& starter, const PrepareClock& clock,
-                           const MessageSink& sink = {});
+                           const MessageSink& sink = {}, const PrepareRunner* runner = nullptr);
 
 // The page preparation alone (steps up to the band counts), without the
 // backup and the driver: used by PreparePrint and by tools that inspect the

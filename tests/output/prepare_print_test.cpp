@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 
 #include "common/scratch_dir.h"
 #include "cut_test_util.h"
@@ -41,6 +43,56 @@ protected:
     test::FixedClock clock;
     std::vector<std::string> messages;
 };
+
+// The heavy steps handed to a runner: on another thread they give the same
+// prepared job; a runner that gives up (the window closing) starts nothing,
+// and a second preparation while one runs is refused.
+class ThreadRunner : public PrepareRunner {
+public:
+    mutable int runs = 0;
+    bool giveUp = false;
+    std::function<void()> during;   // runs on the calling thread while the work runs
+    bool Run(const std::function<void()>& work) const override {
+        ++runs;
+        std::thread worker(work);
+        if (during) during();
+        worker.join();
+        return !giveUp;
+    }
+};
+
+TEST_F(PreparePrintTest, HeavyStepsMayRunOnAnotherThread) {
+    const COnePage job = MakePage({MakeCurve(kFullCut, {{0, 0}, {8000, 0}, {8000, 6000}, {0, 6000}, {0, 0}}),
+                                   MakeCurve(kDrawn, {{400, 400}, {7000, 400}})});
+    OutputStation here;
+    ASSERT_EQ(PreparePrintPage(job, settings, params, here), kPrepareStarted);
+    ThreadRunner runner;
+    ASSERT_EQ(PreparePrint(job, settings, params, station, starter, clock, {}, &runner).result, kPrepareStarted);
+    EXPECT_EQ(runner.runs, 2);   // the shaping, then the cut-segment check
+    EXPECT_EQ(starter.starts, 1);
+    EXPECT_EQ(PltText(station.PrintPage), PltText(here.PrintPage));
+    EXPECT_EQ(station.BandCount, here.BandCount);
+    EXPECT_EQ(station.PlotBandCount, here.PlotBandCount);
+    EXPECT_EQ(station.ColumnCount, here.ColumnCount);
+    ASSERT_GT(station.BuildCutSegment(0), 0u);
+    here.BuildCutSegment(0);
+    EXPECT_EQ(station.Cuts().Records(), here.Cuts().Records());
+}
+
+TEST_F(PreparePrintTest, AbandonedOrOverlappingPreparationStartsNothing) {
+    const COnePage job = MakePage({MakeCurve(kFullCut, {{0, 0}, {4000, 0}})});
+    ThreadRunner quitting;
+    quitting.giveUp = true;
+    EXPECT_EQ(PreparePrint(job, settings, params, station, starter, clock, {}, &quitting).result, kPrepareAbandoned);
+    EXPECT_EQ(starter.starts, 0);
+
+    ThreadRunner runner;
+    int nested = 0;
+    runner.during = [&] { nested = PreparePrint(job, settings, params, station, starter, clock, {}, &runner).result; };
+    EXPECT_EQ(PreparePrint(job, settings, params, station, starter, clock, {}, &runner).result, kPrepareStarted);
+    EXPECT_EQ(nested, kPrepareBusy);
+    EXPECT_EQ(starter.starts, 1);
+}
 
 TEST_F(PreparePrintTest, JobPageIsCopiedShiftedAndRaisedButNeverChanged) {
     settings.CleanAtStart = 1;
