@@ -88,6 +88,13 @@ int RunServe(CliContext& ctx) {
         HeadlessStation headless(station, machine->eth.port, PrintLine);
         PrintLine("serving " + machine->text + ", manual folder " + loaded.ManDir + ", automatic folder " +
                   loaded.AutoDir);
+        if (machine->usb) {
+            // The loops wait for the machine in silence; a device that is
+            // plugged in but cannot be opened is said once, for the journal.
+            bool plugged = false;
+            const std::string problem = UsbAccessProblem(ctx, &plugged);
+            if (plugged && !problem.empty()) PrintLine(problem);
+        }
         headless.Start();
         sigwait(&stopSignals, &signal);
         PrintLine(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
