@@ -35,7 +35,9 @@ TEST(UsbAccess, SaysWhyTheEditionsDeviceCannotBeHad) {
         layer.openError = c.openError;
         const UsbAccessReport report = CheckUsbAccess(layer, kUsbVendor, c.product);
         EXPECT_EQ(report.access, c.expected);
-        if (c.expected != UsbAccess::NoDevice) EXPECT_EQ(report.devicePath, twoHead);
+        if (c.expected != UsbAccess::NoDevice) {
+            EXPECT_EQ(report.devicePath, twoHead);
+        }
         // The device is left closed for the transport.
         EXPECT_FALSE(layer.isOpen);
     }

@@ -54,8 +54,10 @@ check_debian() {
   fi
   grep -qE '^MACHINE=' "$dest/etc/default/$package" 2>/dev/null || fail "$package: /etc/default/$package sets no MACHINE"
   grep -qxF "/etc/default/$package" "$ctrl/conffiles" 2>/dev/null || fail "$package: /etc/default/$package is no conffile"
-  grep -qE "adduser .*--system .*$package\$" "$ctrl/postinst" 2>/dev/null || fail "$package: postinst makes no system user"
-  grep -qE "addgroup .*--system $package\$" "$ctrl/postinst" 2>/dev/null || fail "$package: postinst makes no system group"
+  local postinst
+  postinst=$(sed -e ':a' -e '/\\$/N; s/\\\n//; ta' "$ctrl/postinst" 2>/dev/null || true)
+  grep -qE "adduser .*--system .*--ingroup $package .* $package\$" <<<"$postinst" || fail "$package: postinst makes no system user"
+  grep -qE "addgroup .*--system $package\$" <<<"$postinst" || fail "$package: postinst makes no system group"
   sh -n "$ctrl/postinst" && sh -n "$ctrl/prerm" && sh -n "$ctrl/postrm" || fail "$package: maintainer script syntax"
 
   # One version everywhere: the package, both programs, the changelog.
@@ -68,7 +70,7 @@ check_debian() {
   [ "$window_version" = "$window ($heads edition) $version" ] || fail "$package: $window --version: $window_version"
   local changelog=$dest/usr/share/doc/$package/changelog.gz
   [ -f "$changelog" ] || changelog=$dest/usr/share/doc/$package/changelog.Debian.gz
-  zcat "$changelog" 2>/dev/null | head -1 | grep -qF "$package ($version)" || fail "$package: changelog does not start with $version"
+  zcat "$changelog" 2>/dev/null | sed -n 1p | grep -qF "$package ($version)" || fail "$package: changelog does not start with $version"
 
   # Manual pages: compressed, free of formatter warnings, and made of the
   # programs' own help (every command of the tool has its section).
@@ -87,7 +89,7 @@ check_debian() {
   help=$("$cli" --help)
   for command in $(awk '$0 == "commands:" { on = 1; next } on && NF == 0 { exit } on { print $1 }' <<<"$help"); do
     local first
-    first=$("$cli" "$command" --help | head -1)
+    first=$("$cli" "$command" --help | sed -n 1p)
     grep -qF -- "$first" <<<"$manual" || fail "$package: $package-cli(1) lacks '$first'"
   done
   grep -qF -- "$("$dest/usr/lib/$package/$window" --help | sed -n 4p)" \
@@ -135,8 +137,8 @@ check_completion() {
     try() {
       COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
       COMP_LINE="${COMP_WORDS[*]}"; COMP_POINT=${#COMP_LINE}; COMPREPLY=()
-      local f; f=$(complete -p "$(basename "$2")" | sed -E "s/.*-F ([^ ]+).*/\1/")
-      "$f" "$2" "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"
+      local f; f=$(complete -p "$(basename "$1")" | sed -E "s/.*-F ([^ ]+).*/\1/")
+      "$f" "$1" "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"
       printf "%s|" "${COMPREPLY[@]}" | tr "|" "\n" | sort | tr "\n" " "; echo
     }
     cli=$2 window=$3
