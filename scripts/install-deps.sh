@@ -10,6 +10,12 @@ packages=(
   xvfb xauth x11-apps imagemagick hp2xx ccache
   clang libclang-rt-dev
   hershey-fonts-data fonts-noto-cjk
+  lintian
+  appstream
+  systemd
+  bash-completion
+  man-db
+  file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -46,13 +46,32 @@ else
     ls "$record"/job-*/ink.png > /dev/null 2>&1 && break
     sleep 0.1
   done
+  # The window prints the sample from its automatic folder, on a plotter
+  # that keeps a real machine's pace so the job is still on screen when the
+  # picture is taken: after the plotter has started it and a few bands are
+  # on their way.
+  kill "$plotter" 2>/dev/null || true
+  wait "$plotter" 2>/dev/null || true
+  log="$home/plotter-window.log"
+  "$cli" --home "$home" emulate --port "$port" --speed 1 > "$log" 2>&1 &
+  plotter=$!
+  for _ in $(seq 1 100); do
+    grep -q 'listening on' "$log" && break
+    sleep 0.1
+  done
   mkdir -p "$home/DirAuto"
-  cp "$sample" "$home/DirAuto/"   # the window prints it from the automatic folder
+  cp "$sample" "$home/DirAuto/"
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     "$1" --home "$2" & pid=$!
-    sleep 12
+    for _ in $(seq 1 600); do
+      grep -q "job 1 started" "$3" && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    grep -q "job 1 started" "$3" || echo "The window did not start printing the sample (see $3)."
+    sleep 3
     scripts/window-screenshot.sh "$2/window.png"
-    kill "$pid"; wait "$pid" 2>/dev/null || true' _ "$window" "$home"
+    kill "$pid"; wait "$pid" 2>/dev/null || true' _ "$window" "$home" "$log"
   echo
   echo "Preview of the pattern:        $home/shirt-preview.png"
   echo "What the plotter inked:        $(ls "$record"/job-*/ink.png | head -1)"

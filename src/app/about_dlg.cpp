@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/localized.h"
+#include "settings/program_version.h"
 
 namespace pv::app {
 
@@ -18,7 +19,7 @@ CAboutDlg::CAboutDlg(int language, const QString& programName, const QString& pr
         value->setTextInteractionFlags(Qt::TextBrowserInteraction);
         form->addRow(label, value);
     };
-    add(tr("产品:"), new QLabel(programName + tr(" 喷墨切割一体机输出中心"), this));        // 501
+    add(tr("产品:"), new QLabel(programName + " " + kProgramVersion + tr(" 喷墨切割一体机输出中心"), this));  // 501
     add(tr("公司:"), new QLabel(tr("绘图仪输出中心开发组"), this));                      // 502
     auto* web = new QLabel("<a href=\"https://example.invalid/plotter\">example.invalid/plotter</a>", this);
     web->setOpenExternalLinks(true);                                                      // 503, a hyperlink

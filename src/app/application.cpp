@@ -1,5 +1,8 @@
 #include "app/application.h"
 
+#include <cctype>
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +21,7 @@
 #include "app/window_host.h"
 #include "app/window_station.h"
 #include "import/embedded_fonts.h"
+#include "settings/program_version.h"
 #include "settings/settings_store.h"
 #include "ui/command_ids.h"
 
@@ -50,6 +54,10 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
             if (!ok || o.machinePort <= 0 || o.machinePort > 65535) o.error = "--port needs a number from 1 to 65535";
         } else if (a == "--training-plotter") {
             o.trainingPlotter = true;
+        } else if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
         } else if (a.startsWith("--")) {
             o.error = "unknown option " + a;
         } else if (o.taskFile.isEmpty()) {
@@ -61,14 +69,56 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
     return o;
 }
 
+std::string ProgramUsage(Edition edition) {
+    const std::string name(Info(edition).programName);
+    std::string command = name;
+    for (char& c : command) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const char* heads = IsFourHead(edition) ? "four-head" : "two-head";
+    return "usage: " + command + " [--home DIR] [--port N] [--training-plotter] [TASKFILE.pvtask]\n"
+           "       " + command + " --help | --version\n"
+           "\n"
+           "Opens the " + name + " window: the job list above, the drawing view below,\n"
+           "the button bar on top and the machine's state in the status bar.  Pattern\n"
+           "files (HPGL/PLT, DXF) are added as jobs, shown and edited to scale, and\n"
+           "printed and cut on the " + heads + " machine over Ethernet or USB.  Files\n"
+           "copied into the automatic folder (DirAuto) print by themselves.\n"
+           "\n"
+           "  --home DIR          program directory: settings file, fonts, working files\n"
+           "                      and watched folders (default: the program's folder, or\n"
+           "                      ~/.local/share/" + name + " when that is not writable)\n"
+           "  --port N            reach the machine (or a virtual plotter) on TCP port N\n"
+           "                      instead of " + std::to_string(Info(edition).tcpPort) + "\n"
+           "  --training-plotter  start on the built-in virtual plotter (Connection menu)\n"
+           "  TASKFILE.pvtask     a print-task file to open at start\n"
+           "  --help              this text\n"
+           "  --version           the program, its edition and version\n"
+           "\n"
+           "SIGTERM or Ctrl-C closes the window as its close button does.  A second\n"
+           "start on the same program directory brings the running window to the front.\n"
+           "The command-line tool " + command + "-cli runs the same engine without a window.\n";
+}
+
 int RunApplication(int argc, char* argv[], Edition edition) {
+    {
+        // Answered before the application object exists, so they need no display.
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+        const ProgramOptions early = ParseProgramOptions(arguments);
+        if (early.help) {
+            fputs(ProgramUsage(edition).c_str(), stdout);
+            return 0;
+        }
+        if (early.version) {
+            printf("%s\n", VersionLine(edition, std::string(Info(edition).programName)).c_str());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     const QString programName = QString::fromUtf8(Info(edition).programName.data());
     QApplication::setApplicationName(programName);
     const ProgramOptions options = ParseProgramOptions(QApplication::arguments());
     if (!options.error.isEmpty()) {
-        fprintf(stderr, "%s: %s\nusage: %s [--home DIR] [--port N] [--training-plotter] [TASKFILE.pvtask]\n", argv[0],
-                qPrintable(options.error), argv[0]);
+        fprintf(stderr, "%s: %s\n%s", argv[0], qPrintable(options.error), ProgramUsage(edition).c_str());
         return 2;
     }
     // (The socket library needs no start-up on this platform.)

@@ -23,7 +23,8 @@ const std::string kUsage = std::string(
     "Answers the machine's protocol on a TCP socket the way the plotter's\n"
     "mainboard does: status, parameter records (defaults, changed by writes),\n"
     "its address (the one a client reached), print jobs and firmware pages.\n"
-    "Prints \"listening on ADDR:PORT\" and runs until interrupted.\n"
+    "Prints \"listening on ADDR:PORT\", then \"job N started\" and \"job N ended\"\n"
+    "as jobs come and go, and runs until interrupted.\n"
     "\n"
     "  --port N      port to listen on (default: the edition's, 0: any free port)\n"
     "  --bind ADDR   IPv4 address to listen on (default 127.0.0.1)\n"
@@ -90,10 +91,16 @@ int RunEmulate(CliContext& ctx) {
     }
     std::printf("listening on %s:%u\n", o.bindAddress.c_str(), plotter.port());
     std::fflush(stdout);
+    // "job N started" / "job N ended" let a script wait for a print.
+    int started = 0;
+    int ended = 0;
     for (;;) {
         timespec wait{0, 200 * 1000 * 1000};
         const int sig = sigtimedwait(&signals, nullptr, &wait);
         if (sig == SIGINT || sig == SIGTERM) break;
+        for (const int now = plotter.machine().JobsStarted(); started < now;) std::printf("job %d started\n", ++started);
+        for (const int now = plotter.JobsEnded(); ended < now;) std::printf("job %d ended\n", ++ended);
+        std::fflush(stdout);
         if (*jobs > 0 && plotter.JobsEnded() >= *jobs) break;
     }
     plotter.Stop();

@@ -89,6 +89,13 @@ int RunServe(CliContext& ctx) {
         if (!machine->usb) headless.PinMachineAddress(static_cast<std::uint32_t>(machine->eth.ip));
         PrintLine("serving " + machine->text + ", manual folder " + loaded.ManDir + ", automatic folder " +
                   loaded.AutoDir);
+        if (machine->usb) {
+            // The loops wait for the machine in silence; a device that is
+            // plugged in but cannot be opened is said once, for the journal.
+            bool plugged = false;
+            const std::string problem = UsbAccessProblem(ctx, &plugged);
+            if (plugged && !problem.empty()) PrintLine(problem);
+        }
         headless.Start();
         sigwait(&stopSignals, &signal);
         PrintLine(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));

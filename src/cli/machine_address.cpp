@@ -10,7 +10,9 @@
 
 #include "cli/exit_status.h"
 #include "link/machine_address_change.h"
+#include "link/libusb_device_layer.h"
 #include "link/machine_link.h"
+#include "link/usb_access.h"
 
 namespace pv::cli {
 
@@ -126,7 +128,43 @@ void ApplyMachineTarget(const MachineTarget& target, MachineLink& link) {
     if (target.timeoutMs > 0) link.eth().SetTimeouts(target.timeoutMs, target.timeoutMs);
 }
 
+std::string UsbAccessProblem(const CliContext& ctx, bool* plugged) {
+    LibusbDeviceLayer layer;
+    const std::uint16_t product = Info(ctx.edition).usbProduct;
+    const UsbAccessReport usb = CheckUsbAccess(layer, kUsbVendor, product);
+    if (plugged) *plugged = usb.access != UsbAccess::NoDevice;
+    char id[16];
+    std::snprintf(id, sizeof id, "%04x:%04x", kUsbVendor, product);
+    const std::string group = ctx.programName.substr(0, ctx.programName.find('-'));
+    switch (usb.access) {
+    case UsbAccess::NoPermission:
+        return std::string("the machine's USB device ") + id + " exists but cannot be opened (permission): the " +
+               "package's udev rule gives it to the user logged in at the seat and to the group " + group;
+    case UsbAccess::Busy:
+        return std::string("the machine's USB device ") + id + " exists but is held by another program";
+    case UsbAccess::NoDevice:
+        return std::string("no device ") + id + " is plugged in";
+    default:
+        return {};
+    }
+}
+
 int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result) {
+    if (target.usb) {
+        // "Offline" would send the operator to the machine's switch when the
+        // device is there but not theirs to open.
+        bool plugged = false;
+        const std::string problem = UsbAccessProblem(ctx, &plugged);
+        if (plugged && !problem.empty()) {
+            std::fprintf(stderr, "%s %s: %s\n", ctx.programName.c_str(), command, problem.c_str());
+            return kExitOffline;
+        }
+        if (!problem.empty()) {
+            std::fprintf(stderr, "%s %s: the machine is offline: no answer over USB (result %d; %s)\n",
+                         ctx.programName.c_str(), command, result, problem.c_str());
+            return kExitOffline;
+        }
+    }
     const std::string where = target.usb ? "over USB" : "from " + target.text;
     std::fprintf(stderr, "%s %s: the machine is offline: no answer %s (result %d)\n", ctx.programName.c_str(),
                  command, where.c_str(), result);

@@ -61,7 +61,15 @@ std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char
 void ApplyMachineTarget(const MachineTarget& target, MachineLink& link);
 
 // "<program> <command>: the machine is offline: no answer from X (result
-// R)" on stderr; returns kExitOffline.
+// R)" on stderr; returns kExitOffline.  Over USB it looks at the device
+// first and says when it is plugged in but cannot be opened (permission) or
+// is held by another program.
 int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result);
+
+// What keeps the edition's USB device from being used, as a sentence
+// without the program's name: plugged in but not ours to open (permission),
+// held by another program, or not plugged in at all (`plugged` false);
+// empty when it can be opened.
+std::string UsbAccessProblem(const CliContext& ctx, bool* plugged = nullptr);
 
 }  // namespace pv::cli

@@ -7,6 +7,7 @@
 #include "cli/cli_command.h"
 #include "cli/exit_status.h"
 #include "settings/program_dir.h"
+#include "settings/program_version.h"
 
 namespace {
 
@@ -28,10 +29,17 @@ std::string ExecutableDir(const char* argv0) {
 }
 
 void PrintUsage(std::FILE* out) {
-    std::fprintf(out, "usage: %s [--home DIR] COMMAND [ARGS]...\n\n", kName);
+    std::fprintf(out, "usage: %s [--home DIR] COMMAND [ARGS]...\n"
+                      "       %s --help | --version\n\n", kName, kName);
+    std::fprintf(out, "The %s output centre's engine without its window: reads, converts and\n"
+                      "draws pattern files, prepares and prints them, talks to the machine over\n"
+                      "Ethernet or USB, and runs the station headless (serve).\n\n",
+                 std::string(pv::Info(kEdition).programName).c_str());
     std::fprintf(out, "  --home DIR   program directory: settings file, fonts, working files and\n"
                       "               watched folders (default: the executable's folder, or\n"
-                      "               ~/.local/share/PROGRAM when that is not writable)\n\n");
+                      "               ~/.local/share/PROGRAM when that is not writable)\n"
+                      "  --help       this text\n"
+                      "  --version    the program, its edition and version\n\n");
     std::fprintf(out, "commands:\n");
     for (const auto& c : pv::cli::Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
     std::fprintf(out, "\n'%s COMMAND --help' describes one command.\n\n%s", kName, pv::cli::kExitStatusTable);
@@ -58,6 +66,9 @@ int main(int argc, char* argv[]) {
             i += 2;
         } else if (args[i] == "--help" || args[i] == "-h") {
             PrintUsage(stdout);
+            return 0;
+        } else if (args[i] == "--version") {
+            std::printf("%s\n", pv::VersionLine(kEdition, kName).c_str());
             return 0;
         } else {
             std::fprintf(stderr, "%s: unknown option %s\n", kName, args[i].c_str());

@@ -15,6 +15,17 @@ std::string PathOf(libusb_device* device, const libusb_device_descriptor& d) {
     return text;
 }
 
+UsbOpenError OpenErrorOf(int libusbError) {
+    switch (libusbError) {
+    case LIBUSB_ERROR_ACCESS:
+        return UsbOpenError::Permission;
+    case LIBUSB_ERROR_BUSY:
+        return UsbOpenError::Busy;
+    default:
+        return UsbOpenError::Other;
+    }
+}
+
 }  // namespace
 
 LibusbDeviceLayer::LibusbDeviceLayer() = default;
@@ -49,6 +60,7 @@ std::vector<std::string> LibusbDeviceLayer::ListInterfacePaths() {
 
 bool LibusbDeviceLayer::OpenPath(const std::string& path) {
     ClosePath();
+    lastOpenError_ = UsbOpenError::Other;
     if (!Ready()) return false;
     libusb_device** list = nullptr;
     const ssize_t n = libusb_get_device_list(context_, &list);
@@ -73,12 +85,14 @@ bool LibusbDeviceLayer::OpenPath(const std::string& path) {
         const int number = alt.bInterfaceNumber;
         libusb_free_config_descriptor(config);
         if (endpointIn_ == 0 || endpointOut_ == 0) break;
-        if (libusb_open(list[i], &handle_) != 0) {
+        if (const int r = libusb_open(list[i], &handle_); r != 0) {
+            lastOpenError_ = OpenErrorOf(r);
             handle_ = nullptr;
             break;
         }
         libusb_set_auto_detach_kernel_driver(handle_, 1);
-        if (libusb_claim_interface(handle_, number) != 0) {
+        if (const int r = libusb_claim_interface(handle_, number); r != 0) {
+            lastOpenError_ = OpenErrorOf(r);
             libusb_close(handle_);
             handle_ = nullptr;
             break;
@@ -87,6 +101,7 @@ bool LibusbDeviceLayer::OpenPath(const std::string& path) {
     }
     if (list != nullptr) libusb_free_device_list(list, 1);
     if (handle_ == nullptr) endpointIn_ = endpointOut_ = 0;
+    else lastOpenError_ = UsbOpenError::None;
     return handle_ != nullptr;
 }
 

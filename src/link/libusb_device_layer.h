@@ -21,6 +21,7 @@ public:
     std::vector<std::string> ListInterfacePaths() override;
     bool OpenPath(const std::string& path) override;
     void ClosePath() override;
+    UsbOpenError LastOpenError() const override { return lastOpenError_; }
     int BulkWrite(const std::uint8_t* data, std::size_t count, int timeoutMs) override;
     int BulkRead(std::uint8_t* buffer, std::size_t capacity, int timeoutMs) override;
 
@@ -33,6 +34,7 @@ private:
     int interface_ = -1;
     unsigned char endpointOut_ = 0;
     unsigned char endpointIn_ = 0;
+    UsbOpenError lastOpenError_ = UsbOpenError::None;
 };
 
 }  // namespace pv

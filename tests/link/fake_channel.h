@@ -53,6 +53,7 @@ public:
         return isOpen;
     }
     void ClosePath() override { isOpen = false; }
+    UsbOpenError LastOpenError() const override { return isOpen ? UsbOpenError::None : openError; }
     int BulkWrite(const std::uint8_t* data, std::size_t count, int) override {
         if (!isOpen || !present) return -1;
         writes.emplace_back(data, data + count);
@@ -71,6 +72,7 @@ public:
     std::vector<std::string> paths{"\\\\?\\usb#vid_a728&pid_5388#7&1f2e&0&1#{a5dcbf10-6530-11d2-901f-00c04fb951ed}"};
     bool present = true;
     bool openWorks = true;
+    UsbOpenError openError = UsbOpenError::Other;   // why an open fails
     bool isOpen = false;
     int searches = 0;
     std::string openedPath;

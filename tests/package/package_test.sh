@@ -4,6 +4,11 @@
 # edition's language files, fonts, test patterns, samples, desktop entry and
 # icons; it depends on the libraries it links; and its installed
 # command-line tool runs from there on a pattern the package carries.
+# Then what an administrator expects of it: lintian finds nothing, the udev
+# rule and the service unit are right (systemd-analyze verify), the service's
+# user is made by the maintainer scripts, --version names the package's
+# version, the manual pages are the programs' help, bash completion works,
+# and the AppStream file validates.
 #   package_test.sh DEB_DIR
 set -euo pipefail
 debs=$1
@@ -11,6 +16,9 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=debian_checks.sh
+source "$here/debian_checks.sh"
 
 for package in pelvane orvanta; do
   deb=$(ls "$debs"/${package}_*.deb 2>/dev/null | head -1)
@@ -35,6 +43,8 @@ for package in pelvane orvanta; do
   [ "$(readlink "$dest/usr/bin/$package-cli")" = "../lib/$package/$package-cli" ] || fail "$package: /usr/bin/$package-cli"
   [ -L "$dest/usr/bin/$package" ] || fail "$package: /usr/bin/$package"
   grep -q "^Exec=$package" "$dest/usr/share/applications/$package.desktop" || fail "$package: desktop Exec"
+
+  check_debian "$package" "$deb" "$dest" "$window"
 
   # The installed tool reads a pattern of its own package.
   home=$root/$package-home
