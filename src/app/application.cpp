@@ -118,11 +118,15 @@ int RunApplication(int argc, char* argv[], Edition edition) {
         QObject::connect(&terminations, &TerminationSignals::requested, &frame, &CMainFrame::CloseWithoutAsking);
         if (options.trainingPlotter) frame.OnCommand(ui::kCmdVirtualPlotter);
         if (!options.taskFile.isEmpty()) frame.doc().Open(options.taskFile);
-        // Without a window manager a maximised window keeps its first size:
-        // give it the screen's free area first.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
-        frame.showMaximized();
-        result = app.exec();
+        // A signal during the start-up steps (a message box about the task
+        // file) has closed the window already: it is not shown again.
+        if (terminations.received() == 0) {
+            // Without a window manager a maximised window keeps its first
+            // size: give it the screen's free area first.
+            if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+            frame.showMaximized();
+            result = app.exec();
+        }
     }
     ws.StopLinks();
     std::string error;

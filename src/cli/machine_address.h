@@ -58,7 +58,9 @@ std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char
 void ApplyMachineTarget(const MachineTarget& target, MachineLink& link);
 
 // "<program> <command>: the machine is offline: no answer from X (result
-// R)" on stderr; returns kExitOffline.
-int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result);
+// R)" on stderr, or, when something came back (`reply`), what it was;
+// returns kExitOffline.
+int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result,
+                  const std::vector<std::uint8_t>& reply = {});
 
 }  // namespace pv::cli

@@ -59,6 +59,14 @@ bool Station::StartPrint(const COnePage& job) {
     if (!printStarter) return false;
     // The preparation works from one copy of each record, taken now.
     const PrepareResult r = PreparePrint(job, settings.Get(), params.Get(), output, *printStarter, clock, messages);
+    // A refused job stays in the queue and is tried at every refresh: its
+    // reason is said once, until the reason changes or a print starts.
+    if (r.result == kPrepareStarted) {
+        refusalTold_.clear();
+    } else if (!r.refusal.empty() && r.refusal != refusalTold_) {
+        refusalTold_ = r.refusal;
+        ShowMessage(r.refusal);
+    }
     return r.result == kPrepareStarted;
 }
 

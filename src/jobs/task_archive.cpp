@@ -142,13 +142,27 @@ std::string TaskArchive::Write(const JobList& jobs, Edition edition) {
     return w.Take();
 }
 
-bool TaskArchive::Read(std::string_view bytes, Edition edition, TaskJobs& out, std::string* error) {
-    ArchiveReader r(bytes);
+namespace {
+
+bool ReadStream(ArchiveReader& r, Edition edition, TaskJobs& out, std::string* error) {
     ReadCollection(r, out.opened, edition) && ReadCollection(r, out.manDir, edition) &&
         ReadCollection(r, out.autoDir, edition);
     if (!r.Failed() && !r.AtEnd()) r.Fail("bytes after the end of the queue");
     if (r.Failed() && error) *error = r.Error();
     return !r.Failed();
+}
+
+}  // namespace
+
+bool TaskArchive::Read(std::string_view bytes, Edition edition, TaskJobs& out, std::string* error) {
+    ArchiveReader r(bytes);
+    return ReadStream(r, edition, out, error);
+}
+
+bool TaskArchive::ReadFile(RegularFile& file, std::uint64_t size, Edition edition, TaskJobs& out,
+                           std::string* error) {
+    ArchiveReader r(file, size);
+    return ReadStream(r, edition, out, error);
 }
 
 bool TaskArchive::ReadInto(std::string_view bytes, Edition edition, JobList& jobs, std::string* error) {

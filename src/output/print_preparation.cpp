@@ -13,6 +13,7 @@
 #include "output/cut_shaping.h"
 #include "output/plt_writer.h"
 #include "output/saturating_trunc.h"
+#include "output/scale_correction_check.h"
 #include "output/send_plan.h"
 #include "settings/localized.h"
 
@@ -116,6 +117,7 @@ std::int32_t CleaningShift(const RasterConfig& raster) {
 }
 
 int PreparePrintPage(const COnePage& job, const AppSettings& s, const MachineParams& p, OutputStation& station) {
+    if (CheckScaleCorrection(s, p)) return kPrepareScaleOutOfRange;
     COnePage& page = station.PrintPage;
     page.DeleteAllCurves();
     page.CopyFrom(job);
@@ -166,6 +168,7 @@ PrepareResult PreparePrint(const COnePage& job, const AppSettings& settings, con
         return r;
     }
     r.result = PreparePrintPage(job, settings, params, station);
+    if (r.result == kPrepareScaleOutOfRange) r.refusal = CheckScaleCorrection(settings, params).value_or("");
     if (r.result != kPrepareStarted) return r;
     clock.Pause(std::chrono::milliseconds(4));
     if (settings.BackupPrintedFiles != 0) WriteBackup(job, settings, clock, r, sink);

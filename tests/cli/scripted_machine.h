@@ -2,7 +2,9 @@
 // A machine on a loopback socket that answers the way the virtual plotter
 // cannot be told to outside a job: one that takes connections and never
 // replies, or one that answers reads and status polls but refuses every
-// write (its status reply does not echo the write's code).
+// write (its status reply does not echo the write's code), or one whose
+// replies are malformed: an address reply one byte short, or status replies
+// with the read header in place of the command header.
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -18,7 +20,7 @@ namespace pv::test {
 
 class ScriptedMachine {
 public:
-    enum class Mode { Silent, RefusesWrites };
+    enum class Mode { Silent, RefusesWrites, ShortAddressReply, WrongStatusHeader };
 
     ScriptedMachine(Mode mode, Edition edition) : mode_(mode), edition_(edition) {
         listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -54,7 +56,7 @@ private:
                 if (n <= 0) {
                     ::close(fds[i].fd);
                     std::erase(clients, fds[i].fd);
-                } else if (mode_ == Mode::RefusesWrites && n >= 3) {
+                } else if (mode_ != Mode::Silent && n >= 3) {
                     const auto reply = Answer(frame);
                     if (::write(fds[i].fd, reply.data(), reply.size()) < 0) continue;
                 }
@@ -66,10 +68,12 @@ private:
     std::vector<std::uint8_t> Answer(const std::uint8_t* frame) const {
         const std::uint8_t head = frame[0], code = frame[2];
         const MachineParams defaults = MachineParams::Defaults(edition_);
+        if (head == 'Q' && code == 17 && mode_ == Mode::ShortAddressReply) return {127, 0, 0};
+        if (head == 'P' && mode_ == Mode::WrongStatusHeader) return {'Q', 5, code, 1, 0};
         if (head == 'Q' && code == 17) return {127, 0, 0, 1};
         if (head == 'Q' && code == 18) return EncodeAdvParaBlock(defaults.adv, edition_);
         if (head == 'Q' && code == 19) return EncodeMachineParaTransfer(defaults.machine, edition_);
-        if (head == 'R') return {head, 5, static_cast<std::uint8_t>(code ^ 0xFF), 1, 0};
+        if (head == 'R' && mode_ == Mode::RefusesWrites) return {head, 5, static_cast<std::uint8_t>(code ^ 0xFF), 1, 0};
         return {head, 5, code, 1, 0};
     }
 
