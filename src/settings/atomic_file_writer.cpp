@@ -113,8 +113,8 @@ bool AtomicFileWriter::Open() {
     if (base.empty()) return Fail(target_.c_str(), EISDIR);
     std::error_code ec;
     if (std::filesystem::is_directory(target, ec)) return Fail(target_.c_str(), EISDIR);
-    if (ReadOnlyFile(target_)) {
-        error_ = target_ + ": the file is read-only";
+    if (std::string why = ReadOnlyProblem(target_); !why.empty()) {
+        error_ = std::move(why);
         failed_ = true;
         return false;
     }
@@ -181,6 +181,11 @@ bool AtomicFileWriter::Commit() {
     temp_.clear();
     SyncDirectoryOf(target_);
     return true;
+}
+
+std::string ReadOnlyProblem(const std::string& path) {
+    const std::string target = ResolveTarget(path);
+    return ReadOnlyFile(target) ? target + ": the file is read-only" : std::string();
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {

@@ -41,6 +41,10 @@ private:
     bool failed_ = false;
 };
 
+// "<file>: the file is read-only" when `path` names a file that a write would
+// refuse for that reason (the error the writer gives); empty otherwise.
+std::string ReadOnlyProblem(const std::string& path);
+
 // Convenience: the whole contents at once.
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error = nullptr);
 
