@@ -199,7 +199,7 @@ TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
         {{"machine", "set", "bridgeLen=99999999999999999999999", "--machine", up}, 7, "from 1 to 30"},
         {{"machine", "set", "bridgeLen=-99999999999999999999999", "--machine", up}, 7, "from 1 to 30"},
         {{"prepare", DataFile("square.plt"), "--out", "never-written", "--param", "bridgeLen=99999999999999999999"},
-         7, "from 1 to 30"},
+         7, "from 0 to 255"},
         {{"machine", "set", "bridgeLen=1.2", "--machine", up}, 1, "whole number"},
         {{"machine", "set", "bridgeLen", "--machine", up}, 1, "FIELD=VALUE"},
         {{"machine", "command", "jump", "--machine", up}, 1, "no command named jump"},

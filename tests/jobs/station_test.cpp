@@ -80,14 +80,14 @@ TEST(Station, AJobRefusedForItsScaleIsReportedOnceAndPrintsOnceMended) {
     Station st(Edition::TwoHead);
     CountingStarter starter;
     st.printStarter = &starter;
-    std::vector<std::string> shown;
-    st.messages = [&](const std::string& m) { shown.push_back(m); };
     st.settings.Edit([](AppSettings& s) {
         s.RatioSaveTo = 1;
         s.Measure10000X = 100;   // 10 mm for 1000 mm: a hundred times too long
     });
     ASSERT_TRUE(st.AddFile(kSquare));
     st.jobs.OpenedJobs[0]->queued = 1;
+    std::vector<std::string> shown;   // from here on (the reading has its own)
+    st.messages = [&](const std::string& m) { shown.push_back(m); };
     st.link.status.state = kStateReady;
     for (int tick = 0; tick < 3; ++tick) st.jobs.StartNextJob();
     EXPECT_EQ(starter.starts, 0);
