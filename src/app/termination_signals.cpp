@@ -20,6 +20,22 @@ void OnSignal(int signal) {
     [[maybe_unused]] const ssize_t n = write(g_pipe[1], &byte, 1);
 }
 
+// Ends every modal window, innermost first; each returns from its own event
+// loop once control goes back to it.  A message box without an escape
+// button ignores a close, so each is ended as rejected.
+void CloseModalWindows() {
+    constexpr int kMostNested = 64;   // more than any chain of dialogs
+    for (int i = 0; i < kMostNested; ++i) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr) return;
+        if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->done(QDialog::Rejected);
+        else w->close();
+        if (QApplication::activeModalWidget() == w) w->hide();
+    }
+}
+
+}  // namespace
+
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     if (g_pipe[0] >= 0 || pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     notifier_ = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
@@ -39,22 +55,6 @@ TerminationSignals::~TerminationSignals() {
     close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
 }
-
-// Ends every modal window, innermost first; each returns from its own event
-// loop once control goes back to it.  A message box without an escape
-// button ignores a close, so each is ended as rejected.
-void CloseModalWindows() {
-    constexpr int kMostNested = 64;   // more than any chain of dialogs
-    for (int i = 0; i < kMostNested; ++i) {
-        QWidget* w = QApplication::activeModalWidget();
-        if (w == nullptr) return;
-        if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->done(QDialog::Rejected);
-        else w->close();
-        if (QApplication::activeModalWidget() == w) w->hide();
-    }
-}
-
-}  // namespace
 
 void TerminationSignals::Drain() {
     unsigned char byte = 0;
