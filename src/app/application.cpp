@@ -21,6 +21,7 @@
 #include "app/window_host.h"
 #include "app/window_station.h"
 #include "import/embedded_fonts.h"
+#include "settings/atomic_file_writer.h"
 #include "settings/program_version.h"
 #include "settings/settings_store.h"
 #include "ui/command_ids.h"
@@ -157,11 +158,20 @@ int RunApplication(int argc, char* argv[], Edition edition) {
         QObject::connect(&terminations, &TerminationSignals::requested, &frame, &CMainFrame::CloseWithoutAsking);
         if (options.trainingPlotter) frame.OnCommand(ui::kCmdVirtualPlotter);
         if (!options.taskFile.isEmpty()) frame.doc().Open(options.taskFile);
-        // Without a window manager a maximised window keeps its first size:
-        // give it the screen's free area first.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
-        frame.showMaximized();
-        result = app.exec();
+        // A settings file made read-only is said once, at start, not when
+        // the window closes and nobody sees it.
+        const std::string readOnly = ReadOnlyProblem(settings.SettingsPath());
+        if (!readOnly.empty() && terminations.received() == 0)
+            frame.OnMessage(ws.station.settingsSaveNotice.After(false, readOnly, settings.Language));
+        // A signal during the start-up steps (a message box about the task
+        // file) has closed the window already: it is not shown again.
+        if (terminations.received() == 0) {
+            // Without a window manager a maximised window keeps its first
+            // size: give it the screen's free area first.
+            if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+            frame.showMaximized();
+            result = app.exec();
+        }
     }
     ws.StopLinks();
     std::string error;

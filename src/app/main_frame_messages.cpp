@@ -79,8 +79,9 @@ void CMainFrame::OnRefresh() {
 void CMainFrame::OnSaveSettings() {
     std::string error;
     AppSettings copy = ws_.station.settings.Get();
-    if (!SaveSettings(copy, &error))
-        OnMessage((copy.Language == 0 ? "设置文件未保存: " : "Settings not saved: ") + error);
+    const bool saved = SaveSettings(copy, &error);
+    const std::string notice = ws_.station.settingsSaveNotice.After(saved, error, copy.Language);
+    if (!notice.empty()) OnMessage(notice);
     // Saving puts the default address in place of an address 0, in the
     // record too; an address the link stored meanwhile is left alone.
     ws_.station.settings.Edit([&copy](AppSettings& a) {

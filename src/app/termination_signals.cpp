@@ -1,5 +1,7 @@
 #include "app/termination_signals.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <csignal>
 #include <fcntl.h>
@@ -16,6 +18,20 @@ void OnSignal(int signal) {
     // Only async-signal-safe calls here: one byte, the signal's number.
     const unsigned char byte = static_cast<unsigned char>(signal);
     [[maybe_unused]] const ssize_t n = write(g_pipe[1], &byte, 1);
+}
+
+// Ends every modal window, innermost first; each returns from its own event
+// loop once control goes back to it.  A message box without an escape
+// button ignores a close, so each is ended as rejected.
+void CloseModalWindows() {
+    constexpr int kMostNested = 64;   // more than any chain of dialogs
+    for (int i = 0; i < kMostNested; ++i) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr) return;
+        if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->done(QDialog::Rejected);
+        else w->close();
+        if (QApplication::activeModalWidget() == w) w->hide();
+    }
 }
 
 }  // namespace
@@ -44,7 +60,10 @@ void TerminationSignals::Drain() {
     unsigned char byte = 0;
     int last = 0;
     while (read(g_pipe[0], &byte, 1) == 1) last = byte;
-    if (last) emit requested(last);
+    if (!last) return;
+    received_ = last;
+    CloseModalWindows();
+    emit requested(last);
 }
 
 }  // namespace pv::app

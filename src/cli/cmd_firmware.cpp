@@ -2,7 +2,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
+#include <cerrno>
 #include <string>
 #include <thread>
 
@@ -19,6 +19,7 @@
 #include "link/machine_link.h"
 #include "link/quiet_station_host.h"
 #include "settings/localized.h"
+#include "settings/regular_file.h"
 
 namespace pv::cli {
 namespace {
@@ -57,9 +58,15 @@ int RunFirmware(CliContext& ctx) {
     if (!target) return status;
     const int lang = loaded.Language;
     const std::string& file = options->positional[0];
-    if (!std::ifstream(file, std::ios::binary)) {
-        std::fprintf(stderr, "%s firmware: %s cannot be read\n", ctx.programName.c_str(), file.c_str());
-        return kExitInputUnreadable;
+    {
+        // Checked before the machine is reached; a pipe is refused, not waited on.
+        RegularFile probe;
+        const RegularFileResult opened = probe.Open(file);
+        if (opened != RegularFileResult::Ok) {
+            std::fprintf(stderr, "%s firmware: %s %s\n", ctx.programName.c_str(), file.c_str(),
+                         RegularFileProblem(opened, errno).c_str());
+            return kExitInputUnreadable;
+        }
     }
 
     MachineSession session(ctx, "firmware", *target, loaded);

@@ -13,6 +13,7 @@
 #include "cli/machine_fields.h"
 #include "cli/machine_session.h"
 #include "cli/manual_commands.h"
+#include "link/link_exchange.h"
 #include "link/link_result.h"
 #include "link/machine_address_change.h"
 #include "settings/settings_store.h"
@@ -93,12 +94,17 @@ int Fail(const CliContext& ctx, const std::string& what, int status) {
 // A reply that did not come is the machine gone; a wrong reply is a refusal.
 int LinkFailureStatus(int result) { return result == kLinkFailed ? kExitOffline : kExitRefused; }
 
+// "result R: what came back" for the messages of a failed exchange.
+std::string ResultText(int result, MachineSession& s) {
+    return "result " + std::to_string(result) + ": " + LinkExchange::DescribeFailure(result, s.commu().LastReply());
+}
+
 int Status(const CliContext& ctx, MachineSession& s) {
     if (const int r = s.Connect(); r != kExitOk) return r;
     if (const int r = s.commu().SendCommand(kCmdStatusPoll); r != kLinkOk)
-        return ReportOffline(ctx, "machine", s.target(), r);
+        return ReportOffline(ctx, "machine", s.target(), r, s.commu().LastReply());
     if (const int r = s.protocol().ReadCarriagePosition(); r != kLinkOk)
-        return ReportOffline(ctx, "machine", s.target(), r);
+        return ReportOffline(ctx, "machine", s.target(), r, s.commu().LastReply());
     const int pulsesPerMm100 = s.params.Read([](const MachineParams& p) { return int{p.adv.carriagePulsesPerMm}; });
     const int state = s.state.status.state.load();
     const std::int32_t pos = s.state.status.carriagePos.load();
@@ -142,19 +148,19 @@ int Set(const CliContext& ctx, MachineSession& s, const std::vector<std::string>
     // The advanced record first, as the miscellaneous page does.
     if (adv) {
         if (const int r = s.protocol().WriteAdvParams(); r != kLinkOk) {
-            return Fail(ctx, "the machine refused AdvParaBlock (0x24, result " + std::to_string(r) + ")",
+            return Fail(ctx, "the machine refused AdvParaBlock (0x24, " + ResultText(r, s) + ")",
                         LinkFailureStatus(r));
         }
     }
     if (machine) {
         if (const int r = s.protocol().WriteMachineParams(); r != kLinkOk) {
-            return Fail(ctx, "the machine refused MachineParaBlock (0x25, result " + std::to_string(r) + ")",
+            return Fail(ctx, "the machine refused MachineParaBlock (0x25, " + ResultText(r, s) + ")",
                         LinkFailureStatus(r));
         }
     }
     const MachineParams wanted = s.params.Get();
     if (const int r = s.protocol().ReadMachineParameters(); r != kLinkOk) {
-        return Fail(ctx, "the records were written but could not be read back (result " + std::to_string(r) + ")",
+        return Fail(ctx, "the records were written but could not be read back (" + ResultText(r, s) + ")",
                     kExitOffline);
     }
     const MachineParams now = s.params.Get();
@@ -183,13 +189,13 @@ int Command(const CliContext& ctx, MachineSession& s, const std::string& name, s
     if (forMs && !c->jog) return Fail(ctx, "--for goes with feed, back, left or right", kExitUsage);
     if (const int r = s.Connect(); r != kExitOk) return r;
     if (const int r = s.commu().SendCommand(c->code); r != kLinkOk) {
-        return Fail(ctx, std::string("the machine did not take ") + c->name + " (result " + std::to_string(r) + ")",
+        return Fail(ctx, std::string("the machine did not take ") + c->name + " (" + ResultText(r, s) + ")",
                     LinkFailureStatus(r));
     }
     if (forMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(*forMs));
         if (const int r = s.commu().SendCommand(kCmdStopJog); r != kLinkOk) {
-            return Fail(ctx, "stop-jog was not taken (result " + std::to_string(r) + "): the machine may still move",
+            return Fail(ctx, "stop-jog was not taken (" + ResultText(r, s) + "): the machine may still move",
                         LinkFailureStatus(r));
         }
     }
@@ -217,8 +223,9 @@ bool StoreMachineIP(const CliContext& ctx, const ParsedOptions& options, std::in
         std::fprintf(stderr, "%s machine: %s not written: %s\n", ctx.programName.c_str(), path.c_str(), error.c_str());
         return false;
     }
+    // What the file now holds (saving may have put in the default address).
     std::fprintf(stderr, "%s machine: MachineIP %s stored in %s\n", ctx.programName.c_str(),
-                 DottedAddress(address).c_str(), path.c_str());
+                 DottedAddress(file.MachineIP).c_str(), path.c_str());
     return true;
 }
 
@@ -226,6 +233,9 @@ int Address(const CliContext& ctx, MachineSession& s, const ParsedOptions& optio
     const auto address = ParseDottedAddress(text);
     if (!address)
         return Fail(ctx, "address wants A.B.C.D with four numbers of 0 to 255, not '" + text + "'", kExitBadAddress);
+    if (const auto why = UnusableMachineAddress(*address))
+        return Fail(ctx, text + " is " + *why + " and cannot be the machine's address: nothing was written",
+                    kExitBadAddress);
     if (const int r = s.Connect(); r != kExitOk) {
         // Offline the window changes only the stored address.
         return StoreMachineIP(ctx, options, *address) ? r : kExitNotWritten;

@@ -182,7 +182,8 @@ int RunPrepare(CliContext& ctx) {
             std::fprintf(stderr, "%s: %s\n", ctx.programName.c_str(), m.c_str());
         });
     if (prepared.result != kPrepareStarted) {
-        std::fprintf(stderr, "%s prepare: %s\n", ctx.programName.c_str(), PrepareFailureText(prepared.result));
+        std::fprintf(stderr, "%s prepare: %s\n", ctx.programName.c_str(),
+                     prepared.refusal.empty() ? PrepareFailureText(prepared.result) : prepared.refusal.c_str());
         return kExitRefused;
     }
 

@@ -165,7 +165,8 @@ int RunPrint(CliContext& ctx) {
     MachineLink link(settings, state);
     ApplyMachineTarget(*target, link);
     CommandProtocol protocol(link.commu(), settings, params, state, host);
-    if (const int r = protocol.ReadMachineParameters(); r != kLinkOk) return ReportOffline(ctx, "print", *target, r);
+    if (const int r = protocol.ReadMachineParameters(); r != kLinkOk)
+        return ReportOffline(ctx, "print", *target, r, link.commu().LastReply());
     state.status.online = true;
     // The machine's own address is used from now on, as the window does; the
     // port stays the one given.
@@ -178,8 +179,8 @@ int RunPrint(CliContext& ctx) {
             PreparePrint(source->page, settings.Get(), params.Get(), station, starter, PrepareClock{},
                          [&host](const std::string& m) { host.ShowMessage(m); });
         if (prepared.result != kPrepareStarted) {
-            std::fprintf(stderr, "%s print: the job cannot be printed (%d)\n", ctx.programName.c_str(),
-                         prepared.result);
+            std::fprintf(stderr, "%s print: the job cannot be printed (%d)%s%s\n", ctx.programName.c_str(),
+                         prepared.result, prepared.refusal.empty() ? "" : ": ", prepared.refusal.c_str());
             return kExitNotPrintable;
         }
         host.BeginCopy(copy, *copies, station.BandCount);

@@ -11,6 +11,7 @@
 #include "cli/machine_address.h"
 #include "jobs/headless_station.h"
 #include "jobs/station.h"
+#include "settings/atomic_file_writer.h"
 #include "settings/settings_store.h"
 
 namespace pv::cli {
@@ -96,6 +97,11 @@ int RunServe(CliContext& ctx) {
             const std::string problem = UsbAccessProblem(ctx, &plugged);
             if (plugged && !problem.empty()) PrintLine(problem);
         }
+        // A settings file made read-only is said at once, not first at the end.
+        const std::string readOnly =
+            ReadOnlyProblem(options->Value("--ini").value_or(loaded.SettingsPath()));
+        if (!readOnly.empty())
+            PrintLine("message: " + station.settingsSaveNotice.After(false, readOnly, loaded.Language));
         headless.Start();
         sigwait(&stopSignals, &signal);
         PrintLine(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));

@@ -127,14 +127,14 @@ int RunTask(CliContext& ctx) {
     auto options = ParseOptions(ctx, kCommand, table);
     if (!options) return 1;
     const std::string& path = options->positional[0];
-    std::string bytes;
-    if (!TaskFile::ReadAll(path, bytes)) {
-        std::fprintf(stderr, "%s: Failed to open document.\n", path.c_str());
-        return kExitInputUnreadable;
-    }
     TaskJobs jobs;
     std::string why;
-    if (!TaskArchive::Read(bytes, ctx.edition, jobs, &why)) {
+    const int read = TaskFile::ReadJobs(path, ctx.edition, jobs, &why);
+    if (read == kTaskCannotOpen) {
+        std::fprintf(stderr, "%s: Failed to open document. The file %s\n", path.c_str(), why.c_str());
+        return kExitInputUnreadable;
+    }
+    if (read != kTaskOk) {
         std::fprintf(stderr, "%s: the print task file is damaged: %s\n", path.c_str(), why.c_str());
         return kExitInputUnreadable;
     }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "cli/exit_status.h"
+#include "link/link_exchange.h"
 #include "link/machine_address_change.h"
 #include "link/libusb_device_layer.h"
 #include "link/machine_link.h"
@@ -149,7 +150,8 @@ std::string UsbAccessProblem(const CliContext& ctx, bool* plugged) {
     }
 }
 
-int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result) {
+int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result,
+                  const std::vector<std::uint8_t>& reply) {
     if (target.usb) {
         // "Offline" would send the operator to the machine's switch when the
         // device is there but not theirs to open.
@@ -166,6 +168,12 @@ int ReportOffline(const CliContext& ctx, const char* command, const MachineTarge
         }
     }
     const std::string where = target.usb ? "over USB" : "from " + target.text;
+    if (!reply.empty()) {
+        // The machine is there but its answer cannot be used: say what came.
+        std::fprintf(stderr, "%s %s: the machine cannot be used: %s %s (result %d)\n", ctx.programName.c_str(),
+                     command, LinkExchange::DescribeFailure(result, reply).c_str(), where.c_str(), result);
+        return kExitOffline;
+    }
     std::fprintf(stderr, "%s %s: the machine is offline: no answer %s (result %d)\n", ctx.programName.c_str(),
                  command, where.c_str(), result);
     return kExitOffline;

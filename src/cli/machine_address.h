@@ -61,10 +61,12 @@ std::optional<MachineTarget> LoadMachineTarget(const CliContext& ctx, const char
 void ApplyMachineTarget(const MachineTarget& target, MachineLink& link);
 
 // "<program> <command>: the machine is offline: no answer from X (result
-// R)" on stderr; returns kExitOffline.  Over USB it looks at the device
-// first and says when it is plugged in but cannot be opened (permission) or
-// is held by another program.
-int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result);
+// R)" on stderr, or, when something came back (`reply`), what it was;
+// returns kExitOffline.  Over USB it looks at the device first and says
+// when it is plugged in but cannot be opened (permission) or is held by
+// another program.
+int ReportOffline(const CliContext& ctx, const char* command, const MachineTarget& target, int result,
+                  const std::vector<std::uint8_t>& reply = {});
 
 // What keeps the edition's USB device from being used, as a sentence
 // without the program's name: plugged in but not ours to open (permission),

@@ -1,12 +1,12 @@
 #include "cli/machine_fields.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <span>
 #include <vector>
 
 #include "cli/exit_status.h"
+#include "cli/whole_number.h"
 #include "params/param_field.h"
 #include "params/param_range.h"
 
@@ -65,10 +65,9 @@ FieldEditParse ParseFieldEdit(std::string_view assignment, Edition e) {
         return out;
     }
     long long v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    const bool whole = !text.empty() && ec == std::errc() && end == text.data() + text.size();
-    if (!whole || v < range->min || v > range->max) {
-        out.status = whole ? kExitOutOfRange : kExitUsage;
+    const WholeNumber parsed = ParseWholeNumber(text, range->min, range->max, v);
+    if (parsed != WholeNumber::Ok) {
+        out.status = parsed == WholeNumber::OutOfRange ? kExitOutOfRange : kExitUsage;
         out.message = name + " takes a whole number from " + std::to_string(range->min) + " to " +
                       std::to_string(range->max) + UnitText(*range) + ", not '" + std::string(text) + "'";
         return out;

@@ -1,9 +1,9 @@
 #include "cli/machine_param_option.h"
 
-#include <charconv>
 #include <span>
 
 #include "cli/exit_status.h"
+#include "cli/whole_number.h"
 #include "params/param_field.h"
 
 namespace pv::cli {
@@ -18,10 +18,9 @@ bool applyField(std::span<const ParamField<Block>> fields, Block& block, std::st
     for (const ParamField<Block>& f : fields) {
         if (!f.editable || name != f.name) continue;
         long long v = 0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-        const bool whole = !text.empty() && ec == std::errc() && end == text.data() + text.size();
-        if (!whole || v < f.Min() || v > f.Max()) {
-            status = whole ? kExitOutOfRange : kExitUsage;
+        const WholeNumber parsed = ParseWholeNumber(text, f.Min(), f.Max(), v);
+        if (parsed != WholeNumber::Ok) {
+            status = parsed == WholeNumber::OutOfRange ? kExitOutOfRange : kExitUsage;
             error = std::string(name) + " takes a whole number from " + std::to_string(f.Min()) +
                     " to " + std::to_string(f.Max()) + ", not '" + std::string(text) + "'";
         } else {

@@ -26,7 +26,7 @@ MachineSession::MachineSession(const CliContext& ctx, const char* command, const
 
 int MachineSession::Connect() {
     const int r = protocol_.ReadMachineParameters();
-    if (r != kLinkOk) return ReportOffline(ctx_, command_, target_, r);
+    if (r != kLinkOk) return ReportOffline(ctx_, command_, target_, r, link_.commu().LastReply());
     state.status.online = true;
     return kExitOk;
 }

@@ -1,11 +1,12 @@
 #include "import/dxf_group_reader.h"
 
-#include <sys/stat.h>
-
 #include <cfloat>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+
+#include "settings/regular_file.h"
 
 namespace pv {
 
@@ -67,10 +68,12 @@ DxfGroupReader::~DxfGroupReader() {
 }
 
 bool DxfGroupReader::Open(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "rb");
+    // Only a regular file, opened without waiting on a pipe or device.
+    RegularFile f;
+    if (f.Open(path) != RegularFileResult::Ok) return false;
+    file_ = ::fdopen(f.fd(), "rb");
     if (file_ == nullptr) return false;
-    struct stat st {};
-    if (::fstat(::fileno(file_), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    f.Release();   // the stream owns the descriptor now
     block_ = std::make_unique<std::uint8_t[]>(kBlockSize);
     data_ = block_.get();
     return true;

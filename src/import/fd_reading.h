@@ -1,12 +1,14 @@
 #pragma once
 // Reading a file through its descriptor, shared by the readers of this
-// folder: the descriptor is closed on every way out, and a read is retried
-// when a signal cuts it short.
+// folder.  Files are opened with RegularFile (settings/regular_file.h): only
+// a regular file, opened without waiting, closed on every way out.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+
+#include "settings/regular_file.h"
 
 namespace pv {
 

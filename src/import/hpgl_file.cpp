@@ -79,12 +79,10 @@ void CHpglFile::BeginRead() {
 int CHpglFile::ReadFile() {
     commands.Clear();
     fileName = NamePart(path);
-    // Non-blocking so that a FIFO cannot hold the read up; only regular
-    // files are read.
-    FdCloser f{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
-    if (f.fd < 0) return kHpglCannotOpen;
-    struct stat st {};
-    if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) return kHpglCannotOpen;
+    // Only a regular file, opened without waiting on a pipe or device.
+    RegularFile f;
+    if (f.Open(path) != RegularFileResult::Ok) return kHpglCannotOpen;
+    const struct stat& st = f.info();
     fileTime = static_cast<std::int64_t>(st.st_mtime);
     fileSize = static_cast<std::int64_t>(st.st_size);
     if (fileSize < kMinBytes || fileSize > Info(settings_.edition).maxHpglBytes) return kHpglBadSizeOrContent;
@@ -93,7 +91,7 @@ int CHpglFile::ReadFile() {
     // above is read, even if the file grows meanwhile.
     const auto buf = std::make_unique<std::uint8_t[]>(kBlockBytes);
     std::size_t left = static_cast<std::size_t>(fileSize);
-    long got = ReadFull(f.fd, buf.get(), std::min(left, kBlockBytes));
+    long got = f.Read(buf.get(), std::min(left, kBlockBytes));
     if (got < 0) return kHpglCannotOpen;
     if (CountNonText(buf.get(), std::min<std::size_t>(static_cast<std::size_t>(got), kMinBytes)) > 2) {
         return kHpglBadSizeOrContent;
@@ -106,7 +104,7 @@ int CHpglFile::ReadFile() {
         if (!lexer_.Feed(buf.get(), static_cast<std::size_t>(got))) return kHpglSyntax;
         if (commands.Full()) return kHpglBadSizeOrContent;
         if (left == 0) break;
-        got = ReadFull(f.fd, buf.get(), std::min(left, kBlockBytes));
+        got = f.Read(buf.get(), std::min(left, kBlockBytes));
         if (got < 0) return kHpglCannotOpen;
     }
     lexer_.Finish();

@@ -1,6 +1,5 @@
 #include "import/stroke_font.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -8,7 +7,7 @@
 #include <mutex>
 #include <string>
 
-#include "import/fd_reading.h"
+#include "settings/regular_file.h"
 
 namespace pv {
 
@@ -89,17 +88,18 @@ void Remember(const std::string& path, StrokeFontKind kind, const FileIdentity& 
 }  // namespace
 
 FontLoadResult StrokeFont::Load(const std::string& path) {
-    FdCloser f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (f.fd < 0) return FontLoadResult::CannotOpen;
-    struct stat st {};
-    if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FontLoadResult::CannotOpen;
+    // Only a regular file, opened without waiting (a pipe named like the
+    // font must not hold the reader up).
+    RegularFile f;
+    if (f.Open(path) != RegularFileResult::Ok) return FontLoadResult::CannotOpen;
+    const struct stat& st = f.info();
     const FileIdentity id = IdentityOf(st);
     if (auto hit = Cached(path, kind_, id)) {
         face_ = std::move(hit);
         return FontLoadResult::Ok;
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
-    const long got = ReadFull(f.fd, bytes.data(), bytes.size());
+    const long got = f.Read(bytes.data(), bytes.size());
     if (got < 0) return FontLoadResult::CannotOpen;
     // A file shorter than it was a moment ago is used but not kept.
     const bool complete = static_cast<std::size_t>(got) == bytes.size();

@@ -1,6 +1,9 @@
 #include "jobs/archive_reader.h"
 
+#include <algorithm>
+
 #include "jobs/archive_writer.h"
+#include "settings/regular_file.h"
 
 namespace pv {
 
@@ -9,7 +12,7 @@ void ArchiveReader::Fail(std::string why) {
     failed_ = true;
 }
 
-bool ArchiveReader::Need(std::size_t n) {
+bool ArchiveReader::Need(std::uint64_t n) {
     if (failed_) return false;
     if (Remaining() < n) {
         Fail("the stream ends early");
@@ -18,27 +21,64 @@ bool ArchiveReader::Need(std::size_t n) {
     return true;
 }
 
+bool ArchiveReader::Refill(std::size_t n) {
+    // Keep what is not consumed yet, then read at least a block more (never
+    // beyond the size the file had when it was opened).
+    const auto used = static_cast<std::size_t>(pos_ - viewStart_);
+    block_.erase(0, used);
+    viewStart_ = pos_;
+    const std::uint64_t want = std::max<std::uint64_t>(n, kBlockBytes);
+    const auto more = static_cast<std::size_t>(std::min<std::uint64_t>(want, Remaining()) - block_.size());
+    const std::size_t had = block_.size();
+    block_.resize(had + more);
+    const long got = file_->Read(block_.data() + had, more);
+    if (got < 0 || static_cast<std::size_t>(got) != more) {
+        block_.resize(had);
+        view_ = block_;
+        Fail(got < 0 ? "the file cannot be read" : "the file became shorter while it was read");
+        return false;
+    }
+    view_ = block_;
+    return true;
+}
+
+const char* ArchiveReader::Take(std::size_t n) {
+    if (!Need(n)) return nullptr;
+    if (n == 0) return "";
+    if (pos_ + n > viewStart_ + view_.size() && (file_ == nullptr || !Refill(n))) {
+        Fail("the stream ends early");
+        return nullptr;
+    }
+    const char* p = view_.data() + (pos_ - viewStart_);
+    pos_ += n;
+    return p;
+}
+
 std::uint8_t ArchiveReader::ReadU8() {
-    if (!Need(1)) return 0;
-    return static_cast<std::uint8_t>(bytes_[pos_++]);
+    const char* p = Take(1);
+    return p ? static_cast<std::uint8_t>(*p) : 0;
 }
 
 std::uint16_t ArchiveReader::ReadU16() {
-    if (!Need(2)) return 0;
-    const std::uint16_t lo = ReadU8();
-    return static_cast<std::uint16_t>(lo | (ReadU8() << 8));
+    const char* p = Take(2);
+    if (!p) return 0;
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(p[0]) | (static_cast<std::uint8_t>(p[1]) << 8));
 }
 
 std::uint32_t ArchiveReader::ReadU32() {
-    if (!Need(4)) return 0;
-    const std::uint32_t lo = ReadU16();
-    return lo | (static_cast<std::uint32_t>(ReadU16()) << 16);
+    const char* p = Take(4);
+    if (!p) return 0;
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(p[i]);
+    return v;
 }
 
 std::int64_t ArchiveReader::ReadI64() {
-    if (!Need(8)) return 0;
-    const std::uint64_t lo = ReadU32();
-    return static_cast<std::int64_t>(lo | (static_cast<std::uint64_t>(ReadU32()) << 32));
+    const char* p = Take(8);
+    if (!p) return 0;
+    std::uint64_t v = 0;
+    for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(p[i]);
+    return static_cast<std::int64_t>(v);
 }
 
 std::uint32_t ArchiveReader::ReadCount(std::size_t minElementBytes) {
@@ -72,9 +112,9 @@ std::string ArchiveReader::ReadString() {
     }
     if (failed_) return {};
     const std::size_t bytes = wide ? std::size_t{n} * 2 : n;
-    if (!Need(bytes)) return {};
-    std::string_view raw = bytes_.substr(pos_, bytes);
-    pos_ += bytes;
+    const char* at = Take(bytes);
+    if (!at) return {};
+    const std::string_view raw(at, bytes);
     if (!wide) {
         // single-byte text: Latin-1 as far as this system can tell
         std::u16string units(raw.begin(), raw.end());
@@ -96,18 +136,18 @@ int ArchiveReader::BeginObject(const std::vector<std::string_view>& known) {
     if (tag == 0xFFFF) {
         const std::uint16_t schema = ReadU16();
         const std::uint16_t len = ReadU16();
-        if (!Need(len)) return -1;
-        const std::string_view name = bytes_.substr(pos_, len);
-        pos_ += len;
+        const char* at = Take(len);
+        if (!at) return -1;
+        const std::string name(at, len);
         int cls = -1;
         for (std::size_t k = 0; k < known.size(); ++k)
             if (known[k] == name) cls = static_cast<int>(k);
         if (cls < 0) {
-            Fail("unknown class \"" + std::string(name) + "\"");
+            Fail("unknown class \"" + name + "\"");
             return -1;
         }
         if (schema != 1) {
-            Fail("unsupported schema of class \"" + std::string(name) + "\"");
+            Fail("unsupported schema of class \"" + name + "\"");
             return -1;
         }
         numbers_.push_back(cls);

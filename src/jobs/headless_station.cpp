@@ -96,7 +96,8 @@ void HeadlessStation::SaveSettings() {
     station_.settings.Edit([&settings](AppSettings& s) {
         if (s.MachineIP == 0) s.MachineIP = settings.MachineIP;
     });
-    if (!saved) Log("settings not saved: " + error);
+    const std::string notice = station_.settingsSaveNotice.After(saved, error, settings.Language);
+    if (!notice.empty()) Log("message: " + notice);
 }
 
 void HeadlessStation::Scan(const std::string& dir, JobCollection& jobs, const char* what) {

@@ -193,8 +193,22 @@ void JobList::FinishCopy(int result) {
     SelectJob(0);
 }
 
-void JobList::AccessDenied() {
-    env_.ShowMessage(Localized(env_.Language(), "拒绝访问", "Access denied"));
+void JobList::ReportDenied(bool always) {
+    std::set<FileVersion> now;
+    now.swap(denied_);
+    if (now.empty() || (!always && now == deniedTold_)) {
+        if (now.empty()) deniedTold_.clear();   // the next refusal is news again
+        return;
+    }
+    std::string text = Localized(env_.Language(), "拒绝访问：", "Access denied: ");
+    bool first = true;
+    for (const FileVersion& v : now) {
+        if (!first) text += Localized(env_.Language(), "，", ", ");
+        text += v.path;
+        first = false;
+    }
+    deniedTold_ = std::move(now);
+    env_.ShowMessage(text);
 }
 
 bool JobList::RemoveJobFile(const COnePage& job) const {
@@ -237,7 +251,7 @@ bool JobList::RemoveFromCollection(JobCollection& jobs, bool deleteFiles,
         }
         if (deleteFiles && !RemoveJobFile(job)) {
             job.jobState = kJobWaiting;
-            AccessDenied();
+            denied_.insert(VersionOf(job));
             ++i;
             continue;
         }
@@ -256,10 +270,12 @@ bool JobList::RemovePicked(const std::function<bool(const COnePage&)>& pick) {
 
 void JobList::RemoveFinishedAutoDirJobs() {
     RemoveFromCollection(AutoDirJobs, true, [](const COnePage& j) { return j.copies <= 0; });
+    ReportDenied(false);
 }
 
 bool JobList::DeleteFinishedJobs() {
     const bool removed = RemovePicked([](const COnePage& j) { return j.copies <= 0; });
+    ReportDenied(false);
     if (removed) {
         CurrentJobIndex = 0;
         env_.JobsChanged();
@@ -277,6 +293,7 @@ void JobList::DeleteSelectedJobs(const std::vector<std::int32_t>& rows) {
     if (rows.empty()) return;
     MarkRows(rows);
     RemovePicked([](const COnePage& j) { return j.listSelected != 0; });
+    ReportDenied(true);
     SelectJob(0);
     env_.JobsChanged();
     env_.PushUndoSnapshot();

@@ -86,7 +86,11 @@ private:
     bool RemovePicked(const std::function<bool(const COnePage&)>& pick);
     bool RemoveFromCollection(JobCollection& jobs, bool deleteFiles,
                               const std::function<bool(const COnePage&)>& pick);
-    void AccessDenied();
+    // Says "Access denied" with the files that could not be deleted in the
+    // removal just made.  The automatic removals (every few seconds while a
+    // file stays locked) say it once until the set of such files changes;
+    // the operator's own delete always gets its answer.
+    void ReportDenied(bool always);
     void ClearListSelection();
     void MarkRows(const std::vector<std::int32_t>& rows);
 
@@ -102,6 +106,9 @@ private:
     static FileVersion VersionOf(const COnePage& job) { return {job.filePath, job.fileSize, job.fileTime}; }
     std::set<FileVersion> unreadable_;
     void ForgetUnlistedUnreadable();
+    // Files kept by the removal under way, and those last reported.
+    std::set<FileVersion> denied_;
+    std::set<FileVersion> deniedTold_;
 
     JobEnvironment& env_;
     bool starting_ = false;

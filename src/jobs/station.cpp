@@ -62,6 +62,14 @@ bool Station::StartPrint(const COnePage& job) {
     // The preparation works from one copy of each record, taken now.
     const PrepareResult r =
         PreparePrint(job, settings.Get(), params.Get(), output, *printStarter, clock, messages, prepareRunner);
+    // A refused job stays in the queue and is tried at every refresh: its
+    // reason is said once, until the reason changes or a print starts.
+    if (r.result == kPrepareStarted) {
+        refusalTold_.clear();
+    } else if (!r.refusal.empty() && r.refusal != refusalTold_) {
+        refusalTold_ = r.refusal;
+        ShowMessage(r.refusal);
+    }
     return r.result == kPrepareStarted;
 }
 

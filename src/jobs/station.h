@@ -15,6 +15,7 @@
 #include "output/print_preparation.h"
 #include "params/machine_params.h"
 #include "settings/app_settings.h"
+#include "settings/settings_store.h"
 #include "settings/shared_record.h"
 
 namespace pv {
@@ -43,6 +44,9 @@ public:
     const PrepareRunner* prepareRunner = nullptr;
     // Message boxes and the log.
     MessageSink messages;
+    // Says once that the settings file is not being written (read-only,
+    // unreadable, disk full) instead of at every save.
+    SettingsSaveNotice settingsSaveNotice;
     // Called whenever the rows changed.
     std::function<void()> onJobsChanged;
 
@@ -81,6 +85,7 @@ public:
 
 private:
     const Edition edition_;   // fixed for the run
+    std::string refusalTold_;  // the last refusal of a print the operator was told
 };
 
 }  // namespace pv

@@ -16,6 +16,8 @@ const std::vector<std::string_view> kClasses{TaskArchive::kPageClass, TaskArchiv
 // that remain: a class reference and the fixed fields.
 constexpr std::size_t kMinCurveBytes = 2 + 12 + 24 + 2;
 constexpr std::size_t kMinObjectBytes = 2;
+// Elements reserved before they are read; more come as they are read.
+constexpr std::uint32_t kReservedAhead = 1 << 16;
 
 void WriteCurve(ArchiveWriter& w, const CCurve& c) {
     w.BeginObject(TaskArchive::kCurveClass, 1);
@@ -68,10 +70,13 @@ bool ReadCurve(ArchiveReader& r, CCurve& c) {
     c.minY = r.ReadI32();
     c.lineType = r.ReadI32();
     const std::uint32_t n = r.ReadCount(8);
-    c.points.resize(n);
-    for (Point& p : c.points) {
-        p.x = r.ReadI32();
-        p.y = r.ReadI32();
+    // Grown as the points are read, so a count the file cannot back costs
+    // no more memory than the bytes that are really there.
+    c.points.reserve(std::min<std::uint32_t>(n, kReservedAhead));
+    for (std::uint32_t i = 0; i < n && !r.Failed(); ++i) {
+        const std::int32_t x = r.ReadI32();
+        const std::int32_t y = r.ReadI32();
+        c.points.push_back({x, y});
     }
     return !r.Failed();
 }
@@ -95,7 +100,7 @@ bool ReadPage(ArchiveReader& r, COnePage& p, Edition edition) {
     // a restored queue never shows a job as printing or finished
     if (p.jobState > 0) p.jobState = kJobWaiting;
     const std::uint32_t n = r.ReadCount(kMinObjectBytes);
-    p.curves.reserve(std::min<std::size_t>(n, r.Remaining() / kMinCurveBytes + 1));
+    p.curves.reserve(std::min<std::size_t>({n, r.Remaining() / kMinCurveBytes + 1, kReservedAhead}));
     for (std::uint32_t i = 0; i < n && !r.Failed(); ++i) {
         const int cls = r.BeginObject(kClasses);
         if (r.Failed()) break;
@@ -142,13 +147,27 @@ std::string TaskArchive::Write(const JobList& jobs, Edition edition) {
     return w.Take();
 }
 
-bool TaskArchive::Read(std::string_view bytes, Edition edition, TaskJobs& out, std::string* error) {
-    ArchiveReader r(bytes);
+namespace {
+
+bool ReadStream(ArchiveReader& r, Edition edition, TaskJobs& out, std::string* error) {
     ReadCollection(r, out.opened, edition) && ReadCollection(r, out.manDir, edition) &&
         ReadCollection(r, out.autoDir, edition);
     if (!r.Failed() && !r.AtEnd()) r.Fail("bytes after the end of the queue");
     if (r.Failed() && error) *error = r.Error();
     return !r.Failed();
+}
+
+}  // namespace
+
+bool TaskArchive::Read(std::string_view bytes, Edition edition, TaskJobs& out, std::string* error) {
+    ArchiveReader r(bytes);
+    return ReadStream(r, edition, out, error);
+}
+
+bool TaskArchive::ReadFile(RegularFile& file, std::uint64_t size, Edition edition, TaskJobs& out,
+                           std::string* error) {
+    ArchiveReader r(file, size);
+    return ReadStream(r, edition, out, error);
 }
 
 bool TaskArchive::ReadInto(std::string_view bytes, Edition edition, JobList& jobs, std::string* error) {

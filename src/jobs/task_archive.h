@@ -4,6 +4,7 @@
 // its drawing.  The stream is the print-task file (".pvtask") and each undo
 // snapshot.  The two editions write different page records, so their task
 // files are not interchangeable.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,8 @@
 #include "settings/edition.h"
 
 namespace pv {
+
+class RegularFile;
 
 // The three collections read from a stream, not yet in the list.
 struct TaskJobs {
@@ -25,6 +28,9 @@ public:
     static bool Read(std::string_view bytes, Edition edition, TaskJobs& out, std::string* error = nullptr);
     // Reads and, only on success, replaces the three collections.
     static bool ReadInto(std::string_view bytes, Edition edition, JobList& jobs, std::string* error = nullptr);
+    // Reads the stream from an open file of `size` bytes, block by block.
+    static bool ReadFile(RegularFile& file, std::uint64_t size, Edition edition, TaskJobs& out,
+                         std::string* error = nullptr);
 
     static constexpr const char* kPageClass = "COnePage";
     static constexpr const char* kCurveClass = "CCurve";

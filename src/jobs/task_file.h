@@ -4,6 +4,7 @@
 #include <string>
 
 #include "jobs/job_list.h"
+#include "jobs/task_archive.h"
 #include "settings/edition.h"
 
 namespace pv {
@@ -25,8 +26,14 @@ public:
     static int Open(const std::string& path, Edition edition, int language, JobList& jobs, std::string* message);
     static int Save(const std::string& path, Edition edition, int language, const JobList& jobs,
                     std::string* message);
-    // The whole file, or false when it cannot be read.
-    static bool ReadAll(const std::string& path, std::string& bytes);
+    // Reads the jobs of `path` without touching any queue: kTaskOk,
+    // kTaskCannotOpen (missing, not a regular file, larger than kMaxBytes)
+    // or kTaskDamaged; `why` says what was wrong, in English, for logs.
+    // The size is checked before anything is read, and the file is read
+    // block by block, never held whole.
+    enum class Refusal { None, NotRegular, TooLarge };
+    static int ReadJobs(const std::string& path, Edition edition, TaskJobs& out, std::string* why = nullptr,
+                        Refusal* refused = nullptr);
 };
 
 }  // namespace pv

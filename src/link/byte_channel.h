@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <vector>
 
 namespace pv {
 
@@ -31,8 +32,18 @@ public:
     // decision.
     std::mutex& Lock() { return lock_; }
 
+    // The bytes of the last reply taken (empty when none came), kept so that
+    // a failed exchange can say what the machine answered.  Written and read
+    // under Lock().
+    void NoteReply(const std::uint8_t* reply, int n) {
+        if (n > 0) lastReply_.assign(reply, reply + n);
+        else lastReply_.clear();
+    }
+    const std::vector<std::uint8_t>& LastReply() const { return lastReply_; }
+
 private:
     std::mutex lock_;
+    std::vector<std::uint8_t> lastReply_;
 };
 
 }  // namespace pv

@@ -1,12 +1,12 @@
 #include "link/firmware_update.h"
 
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "link/command_protocol.h"
 #include "link/link_result.h"
 #include "settings/localized.h"
+#include "settings/regular_file.h"
 
 namespace pv {
 
@@ -25,25 +25,28 @@ FirmwareUpdate::FirmwareUpdate(CMyCommu& commu, FirmwareLog& log, int language)
 
 int FirmwareUpdate::UpdateFirmware(const std::string& path) {
     auto text = [this](const char* chinese, const char* english) { return Localized(language_, chinese, english); };
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        log_.Log(text("文件打开失败!", "Failed to open firmware file!"));
+    // Only a regular file, opened without waiting: a pipe named like a
+    // firmware file would otherwise hold the worker for ever.
+    RegularFile file;
+    const RegularFileResult opened = file.Open(path);
+    if (opened != RegularFileResult::Ok) {
+        log_.Log(opened == RegularFileResult::NotRegular
+                     ? text("文件打开失败!（不是普通文件）", "Failed to open firmware file! (not a regular file)")
+                     : text("文件打开失败!", "Failed to open firmware file!"));
         return kCannotOpen;
     }
     log_.Log(text("文件打开成功，正在发送数据!", "File open ok,Sending data!"));
-    const std::int64_t n = static_cast<std::int64_t>(file.tellg());
+    const std::int64_t n = file.size();
     if (n < kMinBytes || n > kMaxBytes) {
         log_.Log(text("固件文件校验失败!", "Invalid firmware file!"));
         return kInvalidFile;
     }
     std::vector<std::uint8_t> image(kMaxBytes, 0xFF);
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(image.data()), n);
-    if (file.gcount() != n) {
+    if (file.Read(image.data(), static_cast<std::size_t>(n)) != static_cast<long>(n)) {
         log_.Log(text("文件打开失败!", "Failed to open firmware file!"));
         return kCannotOpen;
     }
-    file.close();
+    file.Close();
 
     const auto pages = static_cast<std::int32_t>((n + static_cast<std::int64_t>(kPageBytes) - 1) /
                                                  static_cast<std::int64_t>(kPageBytes));

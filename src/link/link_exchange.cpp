@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "link/link_result.h"
@@ -20,21 +22,25 @@ int LinkExchange::CheckStatusReply(std::uint8_t head, std::uint8_t code, const s
 }
 
 int LinkExchange::SendCommand(ByteChannel& ch, std::uint8_t code, MachineStatus& status) {
+    ch.NoteReply(nullptr, 0);
     if (ch.Open() != 0) return kLinkFailed;
     const std::uint8_t frame[3] = {kCommandHead, 3, code};
     if (!ch.WriteAll(frame, sizeof frame)) return kLinkFailed;
     std::array<std::uint8_t, kReplyCapacity> reply{};
     const int n = ch.ReadOnce(reply.data(), reply.size());
+    ch.NoteReply(reply.data(), n);
     return CheckStatusReply(kCommandHead, code, reply.data(), n, status);
 }
 
 int LinkExchange::ReadBlock(ByteChannel& ch, std::uint8_t code, std::uint8_t length, std::uint8_t* buffer) {
+    ch.NoteReply(nullptr, 0);
     if (length > kReplyCapacity) return kLinkFailed;
     if (ch.Open() != 0) return kLinkFailed;
     const std::uint8_t frame[4] = {kReadHead, 4, code, length};
     if (!ch.WriteAll(frame, sizeof frame)) return kLinkFailed;
     std::array<std::uint8_t, kReplyCapacity> reply{};
     const int n = ch.ReadOnce(reply.data(), reply.size());
+    ch.NoteReply(reply.data(), n);
     if (n != length) return kLinkFailed;
     std::memcpy(buffer, reply.data(), length);
     return kLinkOk;
@@ -42,6 +48,7 @@ int LinkExchange::ReadBlock(ByteChannel& ch, std::uint8_t code, std::uint8_t len
 
 int LinkExchange::WriteBlock(ByteChannel& ch, std::uint8_t code, const std::uint8_t* data, std::size_t n,
                              MachineStatus& status) {
+    ch.NoteReply(nullptr, 0);
     if (n > kMaxWriteBytes) return kLinkFailed;
     if (ch.Open() != 0) return kLinkFailed;
     std::array<std::uint8_t, kMaxWriteBytes + 4> frame{};
@@ -53,6 +60,7 @@ int LinkExchange::WriteBlock(ByteChannel& ch, std::uint8_t code, const std::uint
     if (!ch.WriteAll(frame.data(), n + 4)) return kLinkFailed;
     std::array<std::uint8_t, kReplyCapacity> reply{};
     const int got = ch.ReadOnce(reply.data(), reply.size());
+    ch.NoteReply(reply.data(), got);
     return CheckStatusReply(kWriteHead, code, reply.data(), got, status);
 }
 
@@ -93,6 +101,29 @@ long LinkExchange::SendBulk(ByteChannel& ch, const std::uint8_t* data, std::size
 
 long LinkExchange::SendFirmwareData(ByteChannel& ch, const std::uint8_t* data, std::size_t count) {
     return SendPackets(ch, data, count, kFirmwarePacket, nullptr);
+}
+
+std::string LinkExchange::DescribeFailure(int result, const std::vector<std::uint8_t>& reply) {
+    if (reply.empty()) return "no answer";
+    std::string text =
+        "an unexpected reply of " + std::to_string(reply.size()) + (reply.size() == 1 ? " byte" : " bytes");
+    static constexpr std::size_t kShown = 16;
+    char hex[4];
+    text += " (";
+    for (std::size_t i = 0; i < reply.size() && i < kShown; ++i) {
+        std::snprintf(hex, sizeof hex, i == 0 ? "%02x" : " %02x", reply[i]);
+        text += hex;
+    }
+    if (reply.size() > kShown) text += " ...";
+    text += ")";
+    switch (result) {
+    case kLinkBadLength: text += ": wrong length"; break;
+    case kLinkBadFirstByte: text += ": wrong first byte"; break;
+    case kLinkBadSecondByte: text += ": wrong second byte"; break;
+    case kLinkBadCode: text += ": the command code is not echoed"; break;
+    default: break;
+    }
+    return text;
 }
 
 }  // namespace pv

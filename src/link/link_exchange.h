@@ -9,6 +9,8 @@
 // holds the channel's lock; opening is lazy, closing is the facade's rule.
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "link/byte_channel.h"
 #include "link/machine_status.h"
@@ -43,6 +45,10 @@ public:
     // byte 5, echoed code.  Only a good reply is stored.
     static int CheckStatusReply(std::uint8_t head, std::uint8_t code, const std::uint8_t* reply, int length,
                                 MachineStatus& status);
+
+    // What came back in a failed exchange, for the operator: "no answer", or
+    // the reply's length, its first bytes in hex and what was wrong with it.
+    static std::string DescribeFailure(int result, const std::vector<std::uint8_t>& reply);
 
 private:
     static long SendPackets(ByteChannel& ch, const std::uint8_t* data, std::size_t count, std::size_t packet,

@@ -22,6 +22,17 @@ AddressChange ApplyMachineAddress(LinkState& state, SharedRecord<AppSettings>& s
     return state.queue.Push(kWriteMachineIP) == 0 ? AddressChange::Queued : AddressChange::Lost;
 }
 
+std::optional<std::string> UnusableMachineAddress(std::int32_t address) {
+    const auto a = static_cast<std::uint32_t>(address);
+    const std::uint32_t first = a & 0xFF;   // the first dotted part
+    if (a == 0) return "the unspecified address";
+    if (a == 0xFFFFFFFFu) return "the broadcast address";
+    if (first == 0) return "an address of \"this network\" (0.x.x.x)";
+    if (first >= 224 && first <= 239) return "a multicast address";
+    if (first >= 240) return "a reserved address (240.x.x.x and above)";
+    return std::nullopt;
+}
+
 std::string DottedAddress(std::int32_t address) {
     const auto a = static_cast<std::uint32_t>(address);
     char text[20];

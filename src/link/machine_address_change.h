@@ -5,6 +5,7 @@
 // once.  Addresses are in the `MachineIP` form, first dotted part in the
 // lowest byte.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ enum class AddressChange {
 };
 
 AddressChange ApplyMachineAddress(LinkState& state, SharedRecord<AppSettings>& settings, std::int32_t address);
+
+// Why `address` cannot be a machine's own address, or nothing when it can:
+// 0.0.0.0 and the rest of 0.x.x.x (this network), the broadcast address
+// 255.255.255.255, multicast (224-239.x.x.x) and the reserved 240-254.x.x.x.
+// A machine given one of them cannot be reached again.
+std::optional<std::string> UnusableMachineAddress(std::int32_t address);
 
 // "a.b.c.d" for an address in the `MachineIP` form.
 std::string DottedAddress(std::int32_t address);

@@ -61,4 +61,10 @@ void CMyCommu::CloseConnection() {
     ch.Close();
 }
 
+std::vector<std::uint8_t> CMyCommu::LastReply() {
+    ByteChannel& ch = Channel(ViaEth());
+    std::lock_guard lock(ch.Lock());
+    return ch.LastReply();
+}
+
 }  // namespace pv

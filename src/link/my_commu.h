@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "link/machine_status.h"
 #include "link/my_eth.h"
@@ -37,6 +38,9 @@ public:
     // Drops the chosen transport's connection now (the print driver's way of
     // starting afresh after a failed poll).
     void CloseConnection();
+    // The bytes the machine sent back in the chosen transport's last
+    // exchange (empty when nothing came), for saying what went wrong.
+    std::vector<std::uint8_t> LastReply();
 
     bool ViaEth() const { return viaEth_(); }
     MachineStatus& status() { return status_; }

@@ -13,6 +13,7 @@
 #include "output/cut_shaping.h"
 #include "output/plt_writer.h"
 #include "output/saturating_trunc.h"
+#include "output/scale_correction_check.h"
 #include "output/send_plan.h"
 #include "settings/localized.h"
 
@@ -192,6 +193,7 @@ const PrepareRunner kAtOnce{};
 // calling thread.
 int PrepareStation(const COnePage& job, const AppSettings& s, const MachineParams& p, OutputStation& station,
                    const PrepareRunner& runner) {
+    if (CheckScaleCorrection(s, p)) return kPrepareScaleOutOfRange;
     const RasterConfig raster = RasterConfig::From(s, p);
     ShapedCounts shaped;
     if (!runner.Run([&] { shaped = ShapePrintPage(job, s, p, raster, station.PrintPage, runner); }))
@@ -236,6 +238,7 @@ PrepareResult PreparePrint(const COnePage& job, const AppSettings& settings, con
             r.result = kPrepareAbandoned;
     }
     station.preparing = false;
+    if (r.result == kPrepareScaleOutOfRange) r.refusal = CheckScaleCorrection(settings, params).value_or("");
     if (r.result != kPrepareStarted) return r;
     ReportBackupFailure(settings, r, sink);
     clock.Pause(std::chrono::milliseconds(4));

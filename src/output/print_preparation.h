@@ -64,6 +64,8 @@ inline constexpr int kPrepareBandsImpossible = -2; // the bands cannot be built 
 inline constexpr int kPrepareCutTooLarge = -3;     // a cut segment would exceed 65534 records
 inline constexpr int kPrepareStartFailed = -4;     // the print driver could not be started
 inline constexpr int kPrepareAbandoned = -5;       // the window closed meanwhile; nothing started
+inline constexpr int kPrepareScaleOutOfRange = -6; // the length correction is outside the page's range
+                                                   // (output/scale_correction_check.h says why)
 
 struct PrepareResult {
     int result = kPrepareStarted;
@@ -72,6 +74,7 @@ struct PrepareResult {
     bool backupWritten = false;
     std::string backupPath;
     std::string backupError;   // why it was not written; the job prints without it
+    std::string refusal;       // the operator's message when the job was refused (kPrepareScaleOutOfRange)
 };
 
 // "%d-%d-%d-%dH%dM%dS_": year, month, day, hour, minute, second without
@@ -98,8 +101,8 @@ PrepareResult PreparePrint(const COnePage& job, const AppSettings& settings, con
 
 // The page preparation alone (steps up to the band counts), without the
 // backup and the driver: used by PreparePrint and by tools that inspect the
-// machine data.  kPrepareStarted, kPrepareBandsImpossible or
-// kPrepareCutTooLarge.
+// machine data.  kPrepareStarted, kPrepareScaleOutOfRange,
+// kPrepareBandsImpossible or kPrepareCutTooLarge.
 int PreparePrintPage(const COnePage& job, const AppSettings& settings, const MachineParams& params,
                      OutputStation& station);
 

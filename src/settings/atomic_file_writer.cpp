@@ -1,6 +1,7 @@
 #include "settings/atomic_file_writer.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +39,46 @@ void SyncDirectoryOf(const std::string& path) {
     }
 }
 
+// A temporary file of ours ("." + name + "." + pid + "-" + n + ".tmp") whose
+// writer no longer runs was left by a kill between its creation and the
+// rename: removed, so such files do not pile up beside the target.  A
+// temporary file of a writer that still runs is left to it.
+void RemoveStaleTemporaries(const std::string& dir, const std::string& prefixName) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec);
+    if (ec) return;
+    const std::string tmp = ".tmp";
+    for (const auto& entry : it) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= prefixName.size() + tmp.size() || name.compare(0, prefixName.size(), prefixName) != 0 ||
+            name.compare(name.size() - tmp.size(), tmp.size(), tmp) != 0)
+            continue;
+        const std::string middle = name.substr(prefixName.size(), name.size() - prefixName.size() - tmp.size());
+        const auto dash = middle.find('-');
+        if (dash == std::string::npos || dash == 0) continue;
+        long pid = 0;
+        for (std::size_t i = 0; i < dash; ++i) {
+            if (middle[i] < '0' || middle[i] > '9' || pid > 99999999) {
+                pid = -1;
+                break;
+            }
+            pid = pid * 10 + (middle[i] - '0');
+        }
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;   // its writer still runs
+        std::filesystem::remove(entry.path(), ec);
+    }
+}
+
+// A file the operator made read-only (no write permission bit at all, or
+// none for us) is not replaced: the rename would go through the folder's
+// permission and undo the operator's choice.
+bool ReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : target_(ResolveTarget(path)) {}
@@ -72,6 +113,12 @@ bool AtomicFileWriter::Open() {
     if (base.empty()) return Fail(target_.c_str(), EISDIR);
     std::error_code ec;
     if (std::filesystem::is_directory(target, ec)) return Fail(target_.c_str(), EISDIR);
+    if (std::string why = ReadOnlyProblem(target_); !why.empty()) {
+        error_ = std::move(why);
+        failed_ = true;
+        return false;
+    }
+    RemoveStaleTemporaries(dir, "." + base + ".");
     const std::string prefix = (dir.empty() ? std::string() : dir + "/") + "." + base + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = prefix + std::to_string(::getpid()) + "-" + std::to_string(g_tempCounter++) + ".tmp";
@@ -134,6 +181,11 @@ bool AtomicFileWriter::Commit() {
     temp_.clear();
     SyncDirectoryOf(target_);
     return true;
+}
+
+std::string ReadOnlyProblem(const std::string& path) {
+    const std::string target = ResolveTarget(path);
+    return ReadOnlyFile(target) ? target + ": the file is read-only" : std::string();
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {

@@ -2,7 +2,9 @@
 // Replaces a file as a whole or not at all: the new contents go to a
 // temporary file beside the target, are flushed to the disk and then renamed
 // over the target.  A failed write (full disk, missing folder, no permission)
-// leaves the old file exactly as it was.
+// leaves the old file exactly as it was.  A target without write permission
+// (made read-only by the operator) is not replaced, and temporary files left
+// beside it by a writer that was killed are removed at the next write.
 #include <string>
 #include <string_view>
 
@@ -38,6 +40,10 @@ private:
     int fd_ = -1;
     bool failed_ = false;
 };
+
+// "<file>: the file is read-only" when `path` names a file that a write would
+// refuse for that reason (the error the writer gives); empty otherwise.
+std::string ReadOnlyProblem(const std::string& path);
 
 // Convenience: the whole contents at once.
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error = nullptr);

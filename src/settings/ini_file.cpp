@@ -1,10 +1,9 @@
 #include "settings/ini_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string>
 
 #include "settings/atomic_file_writer.h"
+#include "settings/regular_file.h"
 
 namespace pv {
 
@@ -43,15 +42,19 @@ std::string OneLine(std::string_view value) {
 
 bool IniFile::Load(const std::string& path) {
     lines_.clear();
-    // Only a plain file: a folder, pipe or device is not a settings file.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return false;
-    Parse(text.str());
+    // Only a plain file, opened without waiting: a folder, pipe or device is
+    // not a settings file.
+    RegularFile f;
+    if (f.Open(path) != RegularFileResult::Ok) return false;
+    std::string text;
+    char block[1 << 14];
+    for (;;) {
+        const long got = f.Read(block, sizeof block);
+        if (got < 0) return false;
+        text.append(block, static_cast<std::size_t>(got));
+        if (got < static_cast<long>(sizeof block)) break;
+    }
+    Parse(text);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "settings/ini_file.h"
+#include "settings/localized.h"
 #include "settings/setting_key_table.h"
 
 namespace pv {
@@ -112,6 +113,17 @@ bool SaveSettings(AppSettings& settings, const std::string& path, std::string* e
     for (const SettingKey* key : SettingKeys(settings.edition))
         file.Set(kSettingsSection, key->name, SettingText(settings, *key));
     return file.Save(path, error);
+}
+
+std::string SettingsSaveNotice::After(bool saved, const std::string& error, int language) {
+    if (saved) {
+        told_.clear();
+        return {};
+    }
+    const std::string reason = error.empty() ? "?" : error;
+    if (reason == told_) return {};
+    told_ = reason;
+    return std::string(Localized(language, "设置未保存：", "The settings are not saved: ")) + reason;
 }
 
 bool SetSettingFromText(AppSettings& settings, std::string_view name, std::string_view value) {

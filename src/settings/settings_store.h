@@ -32,6 +32,18 @@ bool LoadSettings(AppSettings& settings, const std::string& path);
 bool SaveSettings(AppSettings& settings, std::string* error = nullptr);
 bool SaveSettings(AppSettings& settings, const std::string& path, std::string* error = nullptr);
 
+// Tells the operator that the settings are not being saved, once: at the
+// first failed save, and again only when the reason changes or after a save
+// went through.  Each save of the window or the station passes its outcome.
+class SettingsSaveNotice {
+public:
+    // The message to show, in `language`; empty when nothing is to be said.
+    std::string After(bool saved, const std::string& error, int language);
+
+private:
+    std::string told_;   // the reason last told; empty while saves succeed
+};
+
 // Empty file filter → "*.plt;*.hpg;"; automatic and manual directories that
 // are empty, missing or the program directory itself → ProgramDir +
 // "DirAuto/" / "DirMan/", created; an empty backup directory → ProgramDir +

@@ -170,14 +170,20 @@ TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
     ASSERT_TRUE(plotter.started());
     ScriptedMachine silent(ScriptedMachine::Mode::Silent, Edition::TwoHead);
     ScriptedMachine refusing(ScriptedMachine::Mode::RefusesWrites, Edition::TwoHead);
+    ScriptedMachine shortReply(ScriptedMachine::Mode::ShortAddressReply, Edition::TwoHead);
+    ScriptedMachine wrongHeader(ScriptedMachine::Mode::WrongStatusHeader, Edition::TwoHead);
     ASSERT_GT(silent.port(), 0);
     ASSERT_GT(refusing.port(), 0);
+    ASSERT_GT(shortReply.port(), 0);
+    ASSERT_GT(wrongHeader.port(), 0);
     const std::string up = plotter.address();
     const RefusedPort nobody;
     ASSERT_NE(nobody.port(), 0);
     const std::string closed = "127.0.0.1:" + std::to_string(nobody.port());
     const std::string mute = "127.0.0.1:" + std::to_string(silent.port());
     const std::string refuses = "127.0.0.1:" + std::to_string(refusing.port());
+    const std::string garbled = "127.0.0.1:" + std::to_string(shortReply.port());
+    const std::string misheaded = "127.0.0.1:" + std::to_string(wrongHeader.port());
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -188,17 +194,31 @@ TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
         {{"machine", "set", "bridgeLen=12", "nozzleGap=3", "--machine", up}, 6, "no field named nozzleGap"},
         {{"machine", "set", "headCombination=1", "--machine", up}, 6, "two-head"},
         {{"machine", "set", "firmwareFlag=89", "--machine", up}, 6, "kept by the machine"},
+        // Out of range is one status, however long the number.
+        {{"machine", "set", "bridgeLen=2147483648", "--machine", up}, 7, "from 1 to 30"},
+        {{"machine", "set", "bridgeLen=99999999999999999999999", "--machine", up}, 7, "from 1 to 30"},
+        {{"machine", "set", "bridgeLen=-99999999999999999999999", "--machine", up}, 7, "from 1 to 30"},
+        {{"prepare", DataFile("square.plt"), "--out", "never-written", "--param", "bridgeLen=99999999999999999999"},
+         7, "from 0 to 255"},
         {{"machine", "set", "bridgeLen=1.2", "--machine", up}, 1, "whole number"},
         {{"machine", "set", "bridgeLen", "--machine", up}, 1, "FIELD=VALUE"},
         {{"machine", "command", "jump", "--machine", up}, 1, "no command named jump"},
         {{"machine", "command", "test", "--for", "10", "--machine", up}, 1, "--for"},
         {{"machine", "address", "10.0.0.256", "--machine", up}, 8, "A.B.C.D"},
         {{"machine", "address", "10.0.5", "--machine", up}, 8, "A.B.C.D"},
+        // Addresses a machine could not be reached at again.
+        {{"machine", "address", "0.0.0.0", "--machine", up}, 8, "unspecified"},
+        {{"machine", "address", "255.255.255.255", "--machine", up}, 8, "broadcast"},
+        {{"machine", "address", "224.0.0.1", "--machine", up}, 8, "multicast"},
+        {{"machine", "address", "239.255.255.250", "--machine", up}, 8, "multicast"},
         {{"machine", "status", "--machine", "127.0.0.1:0"}, 8, "port"},
         {{"machine", "status", "--machine", up, "--usb"}, 1, "exclude"},
         {{"machine", "dance", "--machine", up}, 1, "no subcommand dance"},
         {{"machine", "status", "--machine", closed}, 4, "offline"},
         {{"machine", "params", "--machine", mute, "--timeout", "300"}, 4, "offline"},
+        // A reply that came but is wrong says what came, not "no answer".
+        {{"machine", "status", "--machine", garbled}, 4, "unexpected reply of 3 bytes (7f 00 00)"},
+        {{"machine", "status", "--machine", misheaded}, 4, "unexpected reply of 5 bytes (51 05 3a 01 00): wrong first byte"},
         {{"machine", "set", "bridgeLen=12", "--machine", refuses, "--set", "Language=1"}, 5, "Failed To Save Parameter!"},
         {{"machine", "command", "fan-on", "--usb"}, 4, "offline: no answer over USB"},
         {{"machine", "status", "--usb"}, 4, "offline: no answer over USB"},
@@ -212,6 +232,10 @@ TEST(MachineCommand, ErrorsGiveTheirStatusAndMessage) {
         for (const auto& a : c.args) line += a + " ";
         EXPECT_EQ(run.status, c.status) << line << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << line << run.err;
+        if (c.args.size() > 1 && c.args[1] == "address") {
+            // A refused address is not stored either.
+            EXPECT_EQ(home.Run(PV_CLI_PELVANE, {"settings"}).Json()["MachineIP"], -1342068544) << line;
+        }
     }
     EXPECT_EQ(plotter.Writes(0x24) + plotter.Writes(0x25) + plotter.Writes(0x23), 0);
     EXPECT_EQ(plotter.machine().Params(), [] {

@@ -72,7 +72,9 @@ void CheckPrint(const COnePage& job, const AppSettings& settings, const MachineP
     } clock;
     const PrepareResult r = PreparePrint(job, settings, params, station, driver, clock, {});
     if (r.result != kPrepareStarted) {
-        EXPECT_TRUE(r.result == kPrepareBandsImpossible || r.result == kPrepareCutTooLarge) << r.result;
+        EXPECT_TRUE(r.result == kPrepareBandsImpossible || r.result == kPrepareCutTooLarge ||
+                    r.result == kPrepareScaleOutOfRange)
+            << r.result;
         return;
     }
     const JobStartBlock start =

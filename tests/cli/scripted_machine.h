@@ -2,9 +2,11 @@
 // A machine on a loopback socket that answers the way the virtual plotter
 // cannot be told to outside a job: one that takes connections and never
 // replies, one that answers reads and status polls but refuses every write
-// (its status reply does not echo the write's code), or one reached through
-// a forwarded port that believes it has another address (its address read
-// answers 10.20.30.40) and otherwise answers and takes everything.
+// (its status reply does not echo the write's code), one reached through a
+// forwarded port that believes it has another address (its address read
+// answers 10.20.30.40) and otherwise answers and takes everything, or one
+// whose replies are malformed: an address reply one byte short, or status
+// replies with the read header in place of the command header.
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -20,7 +22,7 @@ namespace pv::test {
 
 class ScriptedMachine {
 public:
-    enum class Mode { Silent, RefusesWrites, ReportsOtherAddress };
+    enum class Mode { Silent, RefusesWrites, ReportsOtherAddress, ShortAddressReply, WrongStatusHeader };
 
     ScriptedMachine(Mode mode, Edition edition) : mode_(mode), edition_(edition) {
         listen_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -68,6 +70,8 @@ private:
     std::vector<std::uint8_t> Answer(const std::uint8_t* frame) const {
         const std::uint8_t head = frame[0], code = frame[2];
         const MachineParams defaults = MachineParams::Defaults(edition_);
+        if (head == 'Q' && code == 17 && mode_ == Mode::ShortAddressReply) return {127, 0, 0};
+        if (head == 'P' && mode_ == Mode::WrongStatusHeader) return {'Q', 5, code, 1, 0};
         if (head == 'Q' && code == 17)
             return mode_ == Mode::ReportsOtherAddress ? std::vector<std::uint8_t>{10, 20, 30, 40}
                                                       : std::vector<std::uint8_t>{127, 0, 0, 1};

@@ -21,11 +21,9 @@ TEST(TaskCreate, TheFilesBecomeOpenedJobsInTheEditionsFormat) {
         const CliRun run = home.Run(tool, {"task", "create", out, files[0], files[1]});
         ASSERT_EQ(run.status, 0) << run.err;
 
-        std::string bytes;
-        ASSERT_TRUE(TaskFile::ReadAll(out, bytes));
         TaskJobs jobs;
         std::string why;
-        ASSERT_TRUE(TaskArchive::Read(bytes, edition, jobs, &why)) << why;
+        ASSERT_EQ(TaskFile::ReadJobs(out, edition, jobs, &why), kTaskOk) << why;
         EXPECT_TRUE(jobs.manDir.empty());
         EXPECT_TRUE(jobs.autoDir.empty());
         ASSERT_EQ(jobs.opened.size(), files.size());
@@ -50,7 +48,7 @@ TEST(TaskCreate, TheFilesBecomeOpenedJobsInTheEditionsFormat) {
         }
         // The other edition's program cannot open it.
         TaskJobs other;
-        EXPECT_FALSE(TaskArchive::Read(bytes, IsFourHead(edition) ? Edition::TwoHead : Edition::FourHead, other));
+        EXPECT_NE(TaskFile::ReadJobs(out, IsFourHead(edition) ? Edition::TwoHead : Edition::FourHead, other), kTaskOk);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -77,12 +78,60 @@ TEST_F(JobListEdit, AReadOnlyFileIsRemovedOnlyByTheTwoHeadProgram) {
             EXPECT_TRUE(fs::exists(path));
             ASSERT_EQ(list.AutoDirJobs.size(), 1u);
             EXPECT_EQ(list.AutoDirJobs[0]->jobState, kJobWaiting);
-            EXPECT_EQ(env.messages, std::vector<std::string>{"Access denied"});
+            EXPECT_EQ(env.messages, std::vector<std::string>{"Access denied: " + path});
             list.AutoDirJobs.clear();
             ::chmod(path.c_str(), 0644);
             fs::remove(path);
         }
     }
+}
+
+// A finished automatic job whose file stays (locked by another program) is
+// retried at every removal cycle: the operator hears of it once, with the
+// file's name, and again only when the set of such files changes.
+TEST_F(JobListEdit, AFileThatCannotBeDeletedIsNamedOnceUntilSomethingChanges) {
+    const std::string a = MakeFile("a.plt"), b = MakeFile("b.plt");
+    const int fdA = ::open(a.c_str(), O_RDONLY);
+    const int fdB = ::open(b.c_str(), O_RDONLY);
+    int fdAgain = -1;
+    ASSERT_EQ(::flock(fdA, LOCK_EX), 0);
+    Add(JobSource::AutoDir, a).copies = 0;
+    struct Cycle {
+        std::function<void()> before;
+        std::vector<std::string> said;
+    } const cycles[] = {
+        {[] {}, {"Access denied: " + a}},
+        {[] {}, {}},
+        {[&] { list.RemoveFinishedAutoDirJobs(); }, {}},   // the end of another print: still the same
+        {[&] {
+             ASSERT_EQ(::flock(fdB, LOCK_EX), 0);
+             Add(JobSource::AutoDir, b).copies = 0;
+         },
+         {"Access denied: " + a + ", " + b}},
+        {[] {}, {}},
+        {[&] { ::flock(fdA, LOCK_UN); }, {"Access denied: " + b}},   // a is deleted, b stays
+        {[&] { ::flock(fdB, LOCK_UN); }, {}},                        // b is deleted too
+        {[&] {
+             const std::string again = MakeFile("a.plt");
+             ::flock(fdA, LOCK_UN);
+             Add(JobSource::AutoDir, again).copies = 0;
+             fdAgain = ::open(again.c_str(), O_RDONLY);
+             ::flock(fdAgain, LOCK_EX);
+         },
+         {"Access denied: " + a}},   // news again after a cycle without refusals
+    };
+    int n = 0;
+    for (const Cycle& c : cycles) {
+        SCOPED_TRACE(n++);
+        env.messages.clear();
+        c.before();
+        list.DeleteFinishedJobs();
+        EXPECT_EQ(env.messages, c.said);
+    }
+    EXPECT_EQ(list.AutoDirJobs.size(), 1u);
+    ::close(fdA);
+    ::close(fdB);
+    ::close(fdAgain);
 }
 
 TEST_F(JobListEdit, ASelectedFileInUseKeepsItsRowAsWaiting) {
@@ -99,7 +148,7 @@ TEST_F(JobListEdit, ASelectedFileInUseKeepsItsRowAsWaiting) {
     EXPECT_EQ(list.ManDirJobs[0]->filePath, held);
     EXPECT_EQ(list.ManDirJobs[0]->jobState, kJobWaiting);
     EXPECT_FALSE(fs::exists(free));
-    EXPECT_EQ(env.messages, std::vector<std::string>{"拒绝访问"});
+    EXPECT_EQ(env.messages, std::vector<std::string>{"拒绝访问：" + held});
     EXPECT_EQ(env.undoPushes, 1);
 }
 

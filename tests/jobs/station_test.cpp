@@ -74,6 +74,33 @@ TEST(Station, AWatchedJobIsReadAndPreparedWhenTheMachineIsReady) {
     EXPECT_GT(st.output.BandCount, 0);
 }
 
+// A job refused for its scale correction stays queued and is tried at every
+// refresh; the operator is told once, until the correction is mended.
+TEST(Station, AJobRefusedForItsScaleIsReportedOnceAndPrintsOnceMended) {
+    Station st(Edition::TwoHead);
+    CountingStarter starter;
+    st.printStarter = &starter;
+    st.settings.Edit([](AppSettings& s) {
+        s.RatioSaveTo = 1;
+        s.Measure10000X = 100;   // 10 mm for 1000 mm: a hundred times too long
+    });
+    ASSERT_TRUE(st.AddFile(kSquare));
+    st.jobs.OpenedJobs[0]->queued = 1;
+    std::vector<std::string> shown;   // from here on (the reading has its own)
+    st.messages = [&](const std::string& m) { shown.push_back(m); };
+    st.link.status.state = kStateReady;
+    for (int tick = 0; tick < 3; ++tick) st.jobs.StartNextJob();
+    EXPECT_EQ(starter.starts, 0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("Measure10000X"), std::string::npos) << shown[0];
+    EXPECT_EQ(st.jobs.OpenedJobs[0]->jobState, kJobWaiting);
+
+    st.settings.Edit([](AppSettings& s) { s.Measure10000X = 10000; });
+    EXPECT_EQ(st.jobs.StartNextJob(), 0);
+    EXPECT_EQ(starter.starts, 1);
+    EXPECT_EQ(shown.size(), 1u);
+}
+
 TEST(Station, TheEndOfAPrintReleasesThePreparedPageAndTheKnifeRecords) {
     Station st(Edition::TwoHead);
     CountingStarter starter;

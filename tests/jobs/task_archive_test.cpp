@@ -1,5 +1,6 @@
 // The queue stream: its exact bytes, both editions' page records, and
 // refusal of damaged streams without touching the queue.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -217,6 +218,56 @@ TEST(TaskFile, SavesWholeAndRefusesMissingOrDamagedFiles) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string("\x01\x00\xFF", 3);
     EXPECT_EQ(TaskFile::Open(path, Edition::TwoHead, 1, r.list, &message), kTaskDamaged);
     EXPECT_EQ(r.list.Count(), 2);
+}
+
+// A file is read block by block as the reading goes: a queue larger than a
+// block reads back the same from disk as from memory, a file of zeros as
+// large as the limit is refused after its first bytes without being held in
+// memory, and a file beyond the limit is refused unread.
+TEST(TaskFile, IsReadIncrementallyAndItsSizeCheckedFirst) {
+    namespace fs = std::filesystem;
+    const test::ScratchDir scratch("task");
+    const std::string path = scratch.File("big.pvtask");
+    Queue q;
+    auto job = std::make_unique<COnePage>();
+    job->filePath = "/w/long.plt";
+    job->fileName = "long.plt";
+    CCurve c;
+    c.kind = kDrawn;
+    for (std::int32_t i = 0; i < 30000; ++i) c.points.push_back({i, i % 977});   // 240 kB of points
+    c.CalcBounds();
+    for (int k = 0; k < 3; ++k) job->curves.push_back(c);
+    job->CalcBounds();
+    q.list.AutoDirJobs.push_back(std::move(job));
+    std::string message;
+    ASSERT_EQ(TaskFile::Save(path, Edition::TwoHead, 1, q.list, &message), kTaskOk) << message;
+    ASSERT_GT(fs::file_size(path), 3u * 65536u);
+    Queue r;
+    ASSERT_EQ(TaskFile::Open(path, Edition::TwoHead, 1, r.list, &message), kTaskOk) << message;
+    EXPECT_EQ(TaskArchive::Write(r.list, Edition::TwoHead), TaskArchive::Write(q.list, Edition::TwoHead));
+
+    // 1 GiB of zeros (a sparse file): three empty collections, then bytes
+    // that do not belong.
+    const std::string zeros = scratch.File("zeros.pvtask");
+    const auto peakKb = [] {
+        struct rusage u {};
+        getrusage(RUSAGE_SELF, &u);
+        return u.ru_maxrss;
+    };
+    {
+        std::ofstream(zeros, std::ios::binary);
+        fs::resize_file(zeros, TaskFile::kMaxBytes);
+    }
+    const long before = peakKb();
+    Queue z;
+    EXPECT_EQ(TaskFile::Open(zeros, Edition::TwoHead, 1, z.list, &message), kTaskDamaged);
+    EXPECT_NE(message.find("bytes after the end"), std::string::npos) << message;
+    EXPECT_LT(peakKb() - before, 64 * 1024) << "the file was held in memory";
+
+    fs::resize_file(zeros, TaskFile::kMaxBytes + 1);
+    EXPECT_EQ(TaskFile::Open(zeros, Edition::TwoHead, 1, z.list, &message), kTaskCannotOpen);
+    EXPECT_NE(message.find("too large"), std::string::npos) << message;
+    EXPECT_EQ(z.list.Count(), 0);
 }
 
 }  // namespace

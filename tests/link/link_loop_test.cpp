@@ -191,3 +191,53 @@ TEST(LinkLoops, TheWindowEditsTheSharedRecordsWhileTheLinkReadsAndWritesThem) {
 
 }  // namespace
 }  // namespace pv::test
+
+namespace pv::test {
+namespace {
+
+int PollsAnswered(VirtualPlotter& plotter) {
+    const auto log = plotter.machine().FrameLog();
+    return static_cast<int>(std::count(log.begin(), log.end(), std::pair<std::uint8_t, std::uint8_t>{0x50, 0x3A}));
+}
+
+// A station killed mid-print leaves the machine working on its job.  The
+// next station to connect must not wait in silence for a machine that never
+// becomes ready: it says so once, in the user's language, with what to do.
+// A ready machine, and the station's own print, are not reported.
+TEST(LinkLoop, AMachineWorkingOnAJobTheStationDidNotStartIsReportedOnce) {
+    struct Case {
+        bool leftWorking;
+        int language;
+        const char* says;   // nullptr: nothing is said
+    } const cases[] = {
+        {true, 1, "press Stop"},
+        {true, 0, "请按“停止”"},
+        {false, 1, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        auto plotter = StartPlotter();
+        ASSERT_TRUE(plotter);
+        if (c.leftWorking) {
+            Station killed(plotter->port());
+            ASSERT_EQ(killed.protocol->SendJobStart({40000, 100}), kLinkOk);
+        }
+        Station s(plotter->port());
+        s.settings.Edit([&c](AppSettings& a) { a.Language = c.language; });
+        LinkLoop loop(*s.protocol);
+        loop.Start();
+        // Several polls answered after the connection: said once, not per poll.
+        ASSERT_TRUE(WaitFor([&] { return PollsAnswered(*plotter) >= 4; }));
+        const auto messages = s.host.Messages();
+        if (c.says == nullptr) {
+            EXPECT_TRUE(messages.empty());
+            continue;
+        }
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find(c.says), std::string::npos) << messages[0];
+        EXPECT_EQ(s.state.status.state.load(), kStateWorking);
+    }
+}
+
+}  // namespace
+}  // namespace pv::test

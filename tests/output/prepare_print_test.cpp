@@ -181,9 +181,52 @@ TEST_F(PreparePrintTest, MeasuredRatioShrinksAndTruncates) {
 TEST_F(PreparePrintTest, UnmeasuredRatioLeavesTheDrawing) {
     settings.RatioSaveTo = 1;
     settings.Measure10000X = 0;
-    settings.Measure10000Y = -3;
+    settings.Measure10000Y = 0;
     ASSERT_EQ(Prepare(MakePage({MakeCurve(kDrawn, {{0, 0}, {2011, 2011}})})).result, kPrepareStarted);
     EXPECT_EQ(station.PrintPage.curves[0].points.back(), (Point{2011, 2411}));
+}
+
+// The settings file's ratios are not checked where they are kept: a job is
+// refused, with the reason, rather than printed a hundred times too long.
+// The parameter page accepts 100.0 to 5000.0 mm for the 1000 mm line.
+TEST_F(PreparePrintTest, AScaleCorrectionOutsideThePagesRangeIsRefused) {
+    struct Case {
+        int saveTo;
+        std::int32_t settingsX, settingsY;
+        std::uint16_t machineX;
+        int language;
+        const char* says;   // nullptr: prints
+    } const cases[] = {
+        {1, 1, 10000, 10000, 1, "measured length along the paper (X) is 0.1 mm (Measure10000X, kept in the settings file)"},
+        {1, 100, 10000, 10000, 1, "is 10.0 mm"},
+        {1, 999, 10000, 10000, 1, "must be 100.0 to 5000.0 mm"},
+        {1, 1000, 10000, 10000, 1, nullptr},
+        {1, 50000, 10000, 10000, 1, nullptr},
+        {1, 50001, 10000, 10000, 1, "is 5000.1 mm"},
+        {1, 10000, -3, 10000, 1, "across the paper (Y) is -0.3 mm"},
+        {1, 10000, 2147483647, 10000, 0, "比例参数超出范围：Y（横向）方向的测量长度为 214748364.7 mm"},
+        {0, 1, 1, 999, 1, "(scaleMeasureX, kept by the machine)"},
+        {0, 1, 1, 10000, 1, nullptr},   // the settings' copies are not in use
+    };
+    const COnePage job = MakePage({MakeCurve(kDrawn, {{0, 0}, {2011, 2011}})});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.saveTo) + " " + std::to_string(c.settingsX) + " " + std::to_string(c.settingsY));
+        settings.RatioSaveTo = c.saveTo;
+        settings.Measure10000X = c.settingsX;
+        settings.Measure10000Y = c.settingsY;
+        settings.Language = c.language;
+        params.machine.scaleMeasureX = c.machineX;
+        starter.starts = 0;
+        const PrepareResult r = Prepare(job);
+        if (c.says == nullptr) {
+            EXPECT_EQ(r.result, kPrepareStarted);
+            EXPECT_TRUE(r.refusal.empty());
+            continue;
+        }
+        EXPECT_EQ(r.result, kPrepareScaleOutOfRange);
+        EXPECT_EQ(starter.starts, 0) << "no driver for a refused job";
+        EXPECT_NE(r.refusal.find(c.says), std::string::npos) << r.refusal;
+    }
 }
 
 TEST_F(PreparePrintTest, StartPositionSkipsMillimetresOfFeed) {
