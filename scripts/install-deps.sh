@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-apps imagemagick hp2xx ccache
   clang libclang-rt-dev
   hershey-fonts-data fonts-noto-cjk
+  libsqlite3-dev
 )
 missing=()
 for p in "${packages[@]}"; do

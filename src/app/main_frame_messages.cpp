@@ -21,6 +21,7 @@ void CMainFrame::OnTimer() {
     status_->ShowCarriagePosition();
     status_->ShowMachineIP();
     status_->ShowInk();
+    s.history.WriteProgress();
     inTimer_ = false;
 }
 
@@ -29,6 +30,8 @@ void CMainFrame::OnPrintFinished(int result) {
     // releases the prepared page and the cut records, counts the copy and may
     // start the next one.
     ws_.station.CollectInkDrops();
+    const PrintDriver* driver = ws_.starter.driver();
+    ws_.station.RecordCopyEnd(result, driver && driver->stopped(), driver ? driver->message() : std::string());
     ws_.station.jobs.FinishCopy(result);
     list_->RefreshJobList();
     view_->update();
@@ -68,8 +71,10 @@ void CMainFrame::OnScanManualDirectory() {
 void CMainFrame::OnScanAutoDirectory() {
     Station& s = ws_.station;
     const AppSettings st = s.settings.Get();
-    if (ws_.scanner.ScanDirectory(st.AutoDir, st.PrtFileExtension, s.jobs.AutoDirJobs))
-        list_->RefreshJobList();
+    const bool changed = ws_.scanner.ScanDirectory(st.AutoDir, st.PrtFileExtension, s.jobs.AutoDirJobs);
+    // A file printed before the last stop is not printed again.
+    s.PassOverPrintedAutoJobs();
+    if (changed) list_->RefreshJobList();
 }
 
 void CMainFrame::OnRemoveFinishedJobs() {

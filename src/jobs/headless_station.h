@@ -31,6 +31,9 @@ public:
     HeadlessStation& operator=(const HeadlessStation&) = delete;
 
     void Start();
+    // The serve loop's periodic work, on its own thread: a running copy's
+    // progress into the print history.
+    void Tick();
     // Ends the loops and any print; the queue stays.
     void Stop();
 
