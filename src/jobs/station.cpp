@@ -89,6 +89,7 @@ JobOrigin Station::OriginOf(const COnePage& job) const {
 
 void Station::OpenHistory() {
     const AppSettings s = settings.Get();
+    if (s.ProgramDir.empty()) return;   // no program directory: no history (a bare test station)
     history.Open(s.ProgramDir, std::string(Info(edition_).programName), s.Language,
                  [this](const std::string& text) { ShowMessage(text); });
 }
