@@ -9,7 +9,10 @@ namespace pv {
 
 class SqliteStatement {
 public:
-    SqliteStatement(sqlite3* db, const char* sql) { ok_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK; }
+    SqliteStatement(sqlite3* db, const char* sql) {
+        prepared_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr);
+        ok_ = prepared_ == SQLITE_OK;
+    }
     ~SqliteStatement() { sqlite3_finalize(stmt_); }
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;
@@ -22,8 +25,9 @@ public:
     void Bind(int i, const std::string& v) {
         sqlite3_bind_text(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
     }
-    // SQLITE_ROW, SQLITE_DONE or an error code.
-    int Step() { return ok_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
+    // SQLITE_ROW, SQLITE_DONE or an error code (the preparation's, when it
+    // failed: a file that is no database fails there).
+    int Step() { return ok_ ? sqlite3_step(stmt_) : prepared_; }
 
     // Columns count from 0.
     std::int64_t Int(int c) const { return sqlite3_column_int64(stmt_, c); }
@@ -37,6 +41,7 @@ public:
 private:
     sqlite3_stmt* stmt_ = nullptr;
     bool ok_ = false;
+    int prepared_ = SQLITE_ERROR;
 };
 
 }  // namespace pv
