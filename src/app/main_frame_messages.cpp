@@ -31,7 +31,8 @@ void CMainFrame::OnPrintFinished(int result) {
     // start the next one.
     ws_.station.CollectInkDrops();
     const PrintDriver* driver = ws_.starter.driver();
-    ws_.station.RecordCopyEnd(result, driver && driver->stopped(), driver ? driver->message() : std::string());
+    const bool stopped = ws_.station.link.stopRequested.load() || (driver && driver->stopped());
+    ws_.station.RecordCopyEnd(result, stopped, driver ? driver->message() : std::string());
     ws_.station.jobs.FinishCopy(result);
     list_->RefreshJobList();
     view_->update();

@@ -80,7 +80,8 @@ void HeadlessStation::PrintFinished(int result) {
     const COnePage* job = PrintingJob();
     const std::string name = job ? job->filePath : std::string("a job no longer listed");
     const PrintDriver* driver = starter_.driver();
-    station_.RecordCopyEnd(result, driver && driver->stopped(), driver ? driver->message() : std::string());
+    const bool stopped = station_.link.stopRequested.load() || (driver && driver->stopped());
+    station_.RecordCopyEnd(result, stopped, driver ? driver->message() : std::string());
     if (result != kPrintDone && station_.link.stopRequested.load()) {
         // Stopped because the station stops, not failed: the job waits for
         // the next run and automatic start stays as it was.
