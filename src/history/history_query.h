@@ -39,6 +39,8 @@ HistoryAnswer ReadHistory(const std::string& programDir, const HistoryFilter& f,
                           bool totals = true);
 
 // {"rows": [...], "totals": {...}}: what the network front end serves.
+// File names are bytes of any encoding: dump it with
+// nlohmann::json::error_handler_t::replace.
 nlohmann::json HistoryAnswerJson(const HistoryAnswer& a);
 
 }  // namespace pv
