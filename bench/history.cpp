@@ -11,7 +11,6 @@
 
 #include "history/history_query.h"
 #include "history/history_store.h"
-#include "history/print_history.h"
 
 namespace pv::bench {
 namespace {
@@ -30,45 +29,48 @@ struct Folder {
     fs::path path;
 };
 
-PrintHistory::Start Copy() {
-    PrintHistory::Start s;
-    s.origin = JobOrigin::AutoFolder;
-    s.filePath = "/srv/markers/marker-0001.plt";   // not there: no content to hash
-    s.fileName = "marker-0001.plt";
-    s.fileSize = 35'600'000;
-    s.jobKey = 1;
-    s.widthMm = 1600;
-    s.lengthMm = 636'000;
-    s.measures = {640'000, 2'400'000, 2100};
-    return s;
+CopyRecord Copy() {
+    CopyRecord r;
+    r.edition = "Pelvane";
+    r.origin = JobOrigin::AutoFolder;
+    r.filePath = "/srv/markers/marker-0001.plt";
+    r.fileName = "marker-0001.plt";
+    r.fileSize = 35'600'000;
+    r.contentHash = "0123456789abcdef";
+    r.startedMs = HistoryNowMs();
+    r.bandsTotal = 2100;
+    r.widthMm = 1600;
+    r.lengthMm = 636'000;
+    r.paperMm = 640'000;
+    r.knifeMm = 2'400'000;
+    return r;
 }
 
 // One row as a copy writes it when it starts (the insert, committed with a
 // full sync) — what the station's thread waits for before the print goes on.
 void BM_HistoryRowStart(benchmark::State& state) {
     Folder folder("start");
-    PrintHistory h;
-    h.Open(folder.Dir(), "Pelvane", 1, nullptr);
-    for (auto _ : state) {
-        h.CopyStarted(Copy());
-        state.PauseTiming();
-        h.CopyEnded(CopyResult::Finished, "", 0);
-        state.ResumeTiming();
-    }
+    HistoryStore store;
+    store.OpenForWriting(folder.Dir() + HistoryStore::kFileName);
+    const CopyRecord r = Copy();
+    for (auto _ : state)
+        if (store.Insert(r) == 0) state.SkipWithError("not written");
 }
 BENCHMARK(BM_HistoryRowStart)->Unit(benchmark::kMillisecond)->Iterations(200);
 
-// ... and when its result arrives (the update).
+// ... and when its result arrives (the update of the whole row).
 void BM_HistoryRowEnd(benchmark::State& state) {
     Folder folder("end");
-    PrintHistory h;
-    h.Open(folder.Dir(), "Pelvane", 1, nullptr);
+    HistoryStore store;
+    store.OpenForWriting(folder.Dir() + HistoryStore::kFileName);
+    CopyRecord r = Copy();
+    r.id = store.Insert(r);
+    r.result = CopyResult::Failed;
+    r.message = "The machine has left the printing state!";
+    r.drops = {123'456'789, 98'765'432, 0, 0};
     for (auto _ : state) {
-        state.PauseTiming();
-        h.CopyStarted(Copy());
-        h.AddDrops({123'456'789, 98'765'432, 0, 0});
-        state.ResumeTiming();
-        h.CopyEnded(CopyResult::Failed, "The machine has left the printing state!", 1234);
+        ++r.bandsSent;
+        if (!store.Update(r)) state.SkipWithError("not written");
     }
 }
 BENCHMARK(BM_HistoryRowEnd)->Unit(benchmark::kMillisecond)->Iterations(200);

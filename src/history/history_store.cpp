@@ -44,7 +44,10 @@ const char* const kMigrations[] = {
     " knife_mm REAL NOT NULL,"
     " drops1 INTEGER NOT NULL, drops2 INTEGER NOT NULL, drops3 INTEGER NOT NULL, drops4 INTEGER NOT NULL,"
     " writer TEXT NOT NULL);"
-    "CREATE INDEX copies_started ON copies(started);"
+    // The totals read this index alone, never the wide rows: it holds
+    // every column they add up (and orders the rows by their start).
+    "CREATE INDEX copies_totals ON copies(started, result, ended, paper_mm, knife_mm, drops1, drops2, drops3,"
+    " drops4);"
     "CREATE INDEX copies_file ON copies(file_path);"
     "CREATE INDEX copies_running ON copies(result) WHERE result = 'running';",
 };
@@ -256,11 +259,17 @@ HistoryOpen HistoryStore::Open(const std::string& path, bool write) {
         if (wal.Text(0) != "wal") return fail("cannot use a write-ahead log", SQLITE_CANTOPEN);
         if (!Exec("PRAGMA synchronous = FULL")) return fail("cannot be opened", SQLITE_CANTOPEN);
     }
-    {
+    if (write) {
+        // The station checks the file once when it starts; a reader leaves
+        // that to it and reports what its query meets.
         SqliteStatement probe(db_, "PRAGMA quick_check");
         rc = probe.Step();
         if (rc != SQLITE_ROW) return fail("cannot be read", rc);
         if (probe.Text(0) != "ok") return fail("failed its check", SQLITE_CORRUPT);
+    } else {
+        SqliteStatement probe(db_, "SELECT COUNT(*) FROM sqlite_schema");
+        rc = probe.Step();
+        if (rc != SQLITE_ROW) return fail("cannot be read", rc);
     }
     if (write && !Migrate()) {
         const std::string why = error_;
@@ -340,37 +349,40 @@ std::vector<CopyRecord> HistoryStore::Rows(const HistoryFilter& f) {
 HistoryTotals HistoryStore::Totals(const HistoryFilter& f) {
     HistoryTotals t;
     if (!db_) return t;
-    const std::string where = WhereOf(f);
-    {
-        const std::string sql =
-            "SELECT COUNT(*),"
-            " SUM(result = 'running'), SUM(result = 'finished'), SUM(result = 'stopped'), SUM(result = 'failed'),"
-            " SUM(result = 'interrupted'),"
-            " SUM(CASE WHEN ended > started THEN ended - started ELSE 0 END),"
-            " TOTAL(paper_mm), TOTAL(knife_mm), SUM(drops1), SUM(drops2), SUM(drops3), SUM(drops4)"
-            " FROM copies" + where;
-        SqliteStatement s(db_, sql.c_str());
-        BindFilter(s, f);
-        if (s.Step() != SQLITE_ROW) {
-            SetError("cannot be read");
-            return t;
-        }
-        t.copies = s.Int(0);
-        for (int k = 0; k < 5; ++k) t.byResult[static_cast<std::size_t>(k)] = s.Int(1 + k);
-        t.machineMs = s.Int(6);
-        t.paperM = s.Real(7) / 1000.0;
-        t.knifeM = s.Real(8) / 1000.0;
-        for (int k = 0; k < kHistoryCartridges; ++k) t.drops[static_cast<std::size_t>(k)] = s.Int(9 + k);
-    }
-    const std::string sql = "SELECT id, file_name, ended - started AS took FROM copies" +
-                            (where.empty() ? std::string(" WHERE ") : where + " AND ") +
-                            "ended > started ORDER BY took DESC, id DESC LIMIT 1";
+    // One pass over the covering index, added up here: the longest copy
+    // comes out of the same pass as the sums.
+    const std::string sql = "SELECT id, started, ended, result, paper_mm, knife_mm, drops1, drops2, drops3, drops4"
+                            " FROM copies" + WhereOf(f);
     SqliteStatement s(db_, sql.c_str());
     BindFilter(s, f);
-    if (s.Step() == SQLITE_ROW) {
-        t.longestId = s.Int(0);
-        t.longestFile = s.Text(1);
-        t.longestMs = s.Int(2);
+    double paperMm = 0, knifeMm = 0;
+    int rc;
+    while ((rc = s.Step()) == SQLITE_ROW) {
+        ++t.copies;
+        const std::int64_t took = s.Int(2) - s.Int(1);
+        if (took > 0) {
+            t.machineMs += took;
+            if (took > t.longestMs || (took == t.longestMs && s.Int(0) > t.longestId)) {
+                t.longestMs = took;
+                t.longestId = s.Int(0);
+            }
+        }
+        const auto result = CopyResultFromName(s.Text(3));
+        if (result) ++t.byResult[static_cast<std::size_t>(*result)];
+        paperMm += s.Real(4);
+        knifeMm += s.Real(5);
+        for (int k = 0; k < kHistoryCartridges; ++k) t.drops[static_cast<std::size_t>(k)] += s.Int(6 + k);
+    }
+    if (rc != SQLITE_DONE) {
+        SetError("cannot be read");
+        return t;
+    }
+    t.paperM = paperMm / 1000.0;
+    t.knifeM = knifeMm / 1000.0;
+    if (t.longestId != 0) {
+        SqliteStatement name(db_, "SELECT file_name FROM copies WHERE id = ?");
+        name.Bind(1, t.longestId);
+        if (name.Step() == SQLITE_ROW) t.longestFile = name.Text(0);
     }
     return t;
 }

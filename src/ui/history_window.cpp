@@ -96,7 +96,7 @@ CHistoryWnd::CHistoryWnd(const QString& programDir, Edition edition, QWidget* pa
     connect(result_, &QComboBox::currentIndexChanged, this, [this] { Reload(); });
     connect(refresh_, &QPushButton::clicked, this, [this] { Reload(); });
     connect(export_, &QPushButton::clicked, this, [this] { Export(); });
-    resize(1000, 520);
+    resize(1100, 520);
     Reload();
 }
 
