@@ -16,6 +16,7 @@ packages=(
   bash-completion
   man-db
   file
+  libsqlite3-dev
 )
 missing=()
 for p in "${packages[@]}"; do

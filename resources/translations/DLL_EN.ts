@@ -349,6 +349,165 @@
     </message>
 </context>
 <context>
+    <name>CHistoryWnd</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Print History</translation>
+    </message>
+    <message>
+        <source>时间段:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>最近7天</source>
+        <translation>Last 7 days</translation>
+    </message>
+    <message>
+        <source>最近30天</source>
+        <translation>Last 30 days</translation>
+    </message>
+    <message>
+        <source>最近一年</source>
+        <translation>Last 12 months</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>结果:</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>带</source>
+        <translation>Bands</translation>
+    </message>
+    <message>
+        <source>宽*长(mm)</source>
+        <translation>W*L (mm)</translation>
+    </message>
+    <message>
+        <source>纸张(m)</source>
+        <translation>Paper (m)</translation>
+    </message>
+    <message>
+        <source>切割(m)</source>
+        <translation>Knife (m)</translation>
+    </message>
+    <message>
+        <source>%1# 墨水(mL)</source>
+        <translation>Ink %1# (mL)</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>手动打开</source>
+        <translation>Manual Add</translation>
+    </message>
+    <message>
+        <source>手动目录</source>
+        <translation>Manual Folder</translation>
+    </message>
+    <message>
+        <source>自动目录</source>
+        <translation>Automatic Folder</translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>命令行</source>
+        <translation>Command Line</translation>
+    </message>
+    <message>
+        <source>打印记录无法读取: %1</source>
+        <translation>The print history cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 份（完成 %2，停止 %3，失败 %4，中断 %5）  机器时间 %6  纸张 %7 m  切割 %8 m</source>
+        <translation>%1 copies (%2 finished, %3 stopped, %4 failed, %5 interrupted)  machine time %6  paper %7 m  knife %8 m</translation>
+    </message>
+    <message>
+        <source>%1# 墨水 %2 mL</source>
+        <translation>ink %1# %2 mL</translation>
+    </message>
+    <message>
+        <source>最长: %1 (%2)</source>
+        <translation>longest: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>文件未写入: %1</source>
+        <translation>The file was not written: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -510,6 +669,10 @@
 </context>
 <context>
     <name>MainMenu</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Print History</translation>
+    </message>
     <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;File</translation>

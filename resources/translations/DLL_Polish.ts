@@ -349,6 +349,165 @@
     </message>
 </context>
 <context>
+    <name>CHistoryWnd</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Historia wydruków</translation>
+    </message>
+    <message>
+        <source>时间段:</source>
+        <translation>Okres:</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Dzisiaj</translation>
+    </message>
+    <message>
+        <source>最近7天</source>
+        <translation>Ostatnie 7 dni</translation>
+    </message>
+    <message>
+        <source>最近30天</source>
+        <translation>Ostatnie 30 dni</translation>
+    </message>
+    <message>
+        <source>最近一年</source>
+        <translation>Ostatnie 12 miesięcy</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>结果:</source>
+        <translation>Wynik:</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Eksportuj CSV...</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>Kopia</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>带</source>
+        <translation>Pasy</translation>
+    </message>
+    <message>
+        <source>宽*长(mm)</source>
+        <translation>S*D (mm)</translation>
+    </message>
+    <message>
+        <source>纸张(m)</source>
+        <translation>Papier (m)</translation>
+    </message>
+    <message>
+        <source>切割(m)</source>
+        <translation>Nóż (m)</translation>
+    </message>
+    <message>
+        <source>%1# 墨水(mL)</source>
+        <translation>Atrament %1# (mL)</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Komunikat</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Drukowanie</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Zakończono</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Zatrzymano</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Przerwano</translation>
+    </message>
+    <message>
+        <source>手动打开</source>
+        <translation>Dodany ręcznie</translation>
+    </message>
+    <message>
+        <source>手动目录</source>
+        <translation>Folder ręczny</translation>
+    </message>
+    <message>
+        <source>自动目录</source>
+        <translation>Folder automatyczny</translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>命令行</source>
+        <translation>Wiersz poleceń</translation>
+    </message>
+    <message>
+        <source>打印记录无法读取: %1</source>
+        <translation>Nie można odczytać historii wydruków: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 份（完成 %2，停止 %3，失败 %4，中断 %5）  机器时间 %6  纸张 %7 m  切割 %8 m</source>
+        <translation>%1 kopii (zakończono %2, zatrzymano %3, błędy %4, przerwano %5)  czas maszyny %6  papier %7 m  nóż %8 m</translation>
+    </message>
+    <message>
+        <source>%1# 墨水 %2 mL</source>
+        <translation>atrament %1# %2 mL</translation>
+    </message>
+    <message>
+        <source>最长: %1 (%2)</source>
+        <translation>najdłuższy: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Eksportuj CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>文件未写入: %1</source>
+        <translation>Plik nie został zapisany: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -510,6 +669,10 @@
 </context>
 <context>
     <name>MainMenu</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Historia wydruków</translation>
+    </message>
     <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;Plik</translation>

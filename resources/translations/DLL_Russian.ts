@@ -349,6 +349,165 @@
     </message>
 </context>
 <context>
+    <name>CHistoryWnd</name>
+    <message>
+        <source>打印记录</source>
+        <translation>История печати</translation>
+    </message>
+    <message>
+        <source>时间段:</source>
+        <translation>Период:</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>最近7天</source>
+        <translation>Последние 7 дней</translation>
+    </message>
+    <message>
+        <source>最近30天</source>
+        <translation>Последние 30 дней</translation>
+    </message>
+    <message>
+        <source>最近一年</source>
+        <translation>Последние 12 месяцев</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>结果:</source>
+        <translation>Результат:</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Экспорт CSV...</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>Копия</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>带</source>
+        <translation>Полосы</translation>
+    </message>
+    <message>
+        <source>宽*长(mm)</source>
+        <translation>Ш*Д (мм)</translation>
+    </message>
+    <message>
+        <source>纸张(m)</source>
+        <translation>Бумага (м)</translation>
+    </message>
+    <message>
+        <source>切割(m)</source>
+        <translation>Нож (м)</translation>
+    </message>
+    <message>
+        <source>%1# 墨水(mL)</source>
+        <translation>Чернила %1# (мл)</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Прервано</translation>
+    </message>
+    <message>
+        <source>手动打开</source>
+        <translation>Добавлен вручную</translation>
+    </message>
+    <message>
+        <source>手动目录</source>
+        <translation>Ручная папка</translation>
+    </message>
+    <message>
+        <source>自动目录</source>
+        <translation>Автоматическая папка</translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>命令行</source>
+        <translation>Командная строка</translation>
+    </message>
+    <message>
+        <source>打印记录无法读取: %1</source>
+        <translation>Невозможно прочитать историю печати: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 份（完成 %2，停止 %3，失败 %4，中断 %5）  机器时间 %6  纸张 %7 m  切割 %8 m</source>
+        <translation>%1 копий (завершено %2, остановлено %3, ошибок %4, прервано %5)  время машины %6  бумага %7 м  нож %8 м</translation>
+    </message>
+    <message>
+        <source>%1# 墨水 %2 mL</source>
+        <translation>чернила %1# %2 мл</translation>
+    </message>
+    <message>
+        <source>最长: %1 (%2)</source>
+        <translation>самое долгое: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Экспорт CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>文件未写入: %1</source>
+        <translation>Файл не записан: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -510,6 +669,10 @@
 </context>
 <context>
     <name>MainMenu</name>
+    <message>
+        <source>打印记录</source>
+        <translation>История печати</translation>
+    </message>
     <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;Файл</translation>

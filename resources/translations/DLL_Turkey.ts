@@ -349,6 +349,165 @@
     </message>
 </context>
 <context>
+    <name>CHistoryWnd</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Baskı Geçmişi</translation>
+    </message>
+    <message>
+        <source>时间段:</source>
+        <translation>Dönem:</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Bugün</translation>
+    </message>
+    <message>
+        <source>最近7天</source>
+        <translation>Son 7 gün</translation>
+    </message>
+    <message>
+        <source>最近30天</source>
+        <translation>Son 30 gün</translation>
+    </message>
+    <message>
+        <source>最近一年</source>
+        <translation>Son 12 ay</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>结果:</source>
+        <translation>Sonuç:</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>CSV Dışa Aktar...</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>Kaynak</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>Kopya</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Süre</translation>
+    </message>
+    <message>
+        <source>带</source>
+        <translation>Bantlar</translation>
+    </message>
+    <message>
+        <source>宽*长(mm)</source>
+        <translation>G*U (mm)</translation>
+    </message>
+    <message>
+        <source>纸张(m)</source>
+        <translation>Kağıt (m)</translation>
+    </message>
+    <message>
+        <source>切割(m)</source>
+        <translation>Kesim (m)</translation>
+    </message>
+    <message>
+        <source>%1# 墨水(mL)</source>
+        <translation>Mürekkep %1# (mL)</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Mesaj</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Yazdırılıyor</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamamlandı</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Durduruldu</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Kesildi</translation>
+    </message>
+    <message>
+        <source>手动打开</source>
+        <translation>Elle eklendi</translation>
+    </message>
+    <message>
+        <source>手动目录</source>
+        <translation>Elle klasör</translation>
+    </message>
+    <message>
+        <source>自动目录</source>
+        <translation>Otomatik klasör</translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>Ağ</translation>
+    </message>
+    <message>
+        <source>命令行</source>
+        <translation>Komut satırı</translation>
+    </message>
+    <message>
+        <source>打印记录无法读取: %1</source>
+        <translation>Baskı geçmişi okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 份（完成 %2，停止 %3，失败 %4，中断 %5）  机器时间 %6  纸张 %7 m  切割 %8 m</source>
+        <translation>%1 kopya (%2 tamamlandı, %3 durduruldu, %4 başarısız, %5 kesildi)  makine süresi %6  kağıt %7 m  kesim %8 m</translation>
+    </message>
+    <message>
+        <source>%1# 墨水 %2 mL</source>
+        <translation>mürekkep %1# %2 mL</translation>
+    </message>
+    <message>
+        <source>最长: %1 (%2)</source>
+        <translation>en uzun: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>CSV Dışa Aktar</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>文件未写入: %1</source>
+        <translation>Dosya yazılamadı: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -510,6 +669,10 @@
 </context>
 <context>
     <name>MainMenu</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Baskı Geçmişi</translation>
+    </message>
     <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;Dosya</translation>

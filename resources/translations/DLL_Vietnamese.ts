@@ -349,6 +349,165 @@
     </message>
 </context>
 <context>
+    <name>CHistoryWnd</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Lịch sử in</translation>
+    </message>
+    <message>
+        <source>时间段:</source>
+        <translation>Khoảng thời gian:</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Hôm nay</translation>
+    </message>
+    <message>
+        <source>最近7天</source>
+        <translation>7 ngày qua</translation>
+    </message>
+    <message>
+        <source>最近30天</source>
+        <translation>30 ngày qua</translation>
+    </message>
+    <message>
+        <source>最近一年</source>
+        <translation>12 tháng qua</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Tất cả</translation>
+    </message>
+    <message>
+        <source>结果:</source>
+        <translation>Kết quả:</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Làm mới</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Xuất CSV...</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Bắt đầu</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Tên tệp</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>Nguồn</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>Bản</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Kết quả</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Thời gian</translation>
+    </message>
+    <message>
+        <source>带</source>
+        <translation>Dải</translation>
+    </message>
+    <message>
+        <source>宽*长(mm)</source>
+        <translation>R*D (mm)</translation>
+    </message>
+    <message>
+        <source>纸张(m)</source>
+        <translation>Giấy (m)</translation>
+    </message>
+    <message>
+        <source>切割(m)</source>
+        <translation>Dao cắt (m)</translation>
+    </message>
+    <message>
+        <source>%1# 墨水(mL)</source>
+        <translation>Mực %1# (mL)</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Đang in</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Hoàn tất</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Đã dừng</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Thất bại</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Bị gián đoạn</translation>
+    </message>
+    <message>
+        <source>手动打开</source>
+        <translation>Thêm thủ công</translation>
+    </message>
+    <message>
+        <source>手动目录</source>
+        <translation>Thư mục thủ công</translation>
+    </message>
+    <message>
+        <source>自动目录</source>
+        <translation>Thư mục tự động</translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>Mạng</translation>
+    </message>
+    <message>
+        <source>命令行</source>
+        <translation>Dòng lệnh</translation>
+    </message>
+    <message>
+        <source>打印记录无法读取: %1</source>
+        <translation>Không đọc được lịch sử in: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 份（完成 %2，停止 %3，失败 %4，中断 %5）  机器时间 %6  纸张 %7 m  切割 %8 m</source>
+        <translation>%1 bản (hoàn tất %2, đã dừng %3, thất bại %4, gián đoạn %5)  thời gian máy %6  giấy %7 m  dao cắt %8 m</translation>
+    </message>
+    <message>
+        <source>%1# 墨水 %2 mL</source>
+        <translation>mực %1# %2 mL</translation>
+    </message>
+    <message>
+        <source>最长: %1 (%2)</source>
+        <translation>lâu nhất: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Xuất CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Tệp CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>文件未写入: %1</source>
+        <translation>Không ghi được tệp: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -510,6 +669,10 @@
 </context>
 <context>
     <name>MainMenu</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Lịch sử in</translation>
+    </message>
     <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;Tệp</translation>

@@ -349,6 +349,165 @@
     </message>
 </context>
 <context>
+    <name>CHistoryWnd</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Історія друку</translation>
+    </message>
+    <message>
+        <source>时间段:</source>
+        <translation>Період:</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Сьогодні</translation>
+    </message>
+    <message>
+        <source>最近7天</source>
+        <translation>Останні 7 днів</translation>
+    </message>
+    <message>
+        <source>最近30天</source>
+        <translation>Останні 30 днів</translation>
+    </message>
+    <message>
+        <source>最近一年</source>
+        <translation>Останні 12 місяців</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>结果:</source>
+        <translation>Результат:</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Експорт CSV...</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Початок</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>Джерело</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>Копія</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Тривалість</translation>
+    </message>
+    <message>
+        <source>带</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>宽*长(mm)</source>
+        <translation>Ш*Д (мм)</translation>
+    </message>
+    <message>
+        <source>纸张(m)</source>
+        <translation>Папір (м)</translation>
+    </message>
+    <message>
+        <source>切割(m)</source>
+        <translation>Ніж (м)</translation>
+    </message>
+    <message>
+        <source>%1# 墨水(mL)</source>
+        <translation>Чорнило %1# (мл)</translation>
+    </message>
+    <message>
+        <source>信息</source>
+        <translation>Повідомлення</translation>
+    </message>
+    <message>
+        <source>打印中</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Зупинено</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Перервано</translation>
+    </message>
+    <message>
+        <source>手动打开</source>
+        <translation>Додано вручну</translation>
+    </message>
+    <message>
+        <source>手动目录</source>
+        <translation>Ручна тека</translation>
+    </message>
+    <message>
+        <source>自动目录</source>
+        <translation>Автоматична тека</translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>Мережа</translation>
+    </message>
+    <message>
+        <source>命令行</source>
+        <translation>Командний рядок</translation>
+    </message>
+    <message>
+        <source>打印记录无法读取: %1</source>
+        <translation>Неможливо прочитати історію друку: %1</translation>
+    </message>
+    <message>
+        <source>共 %1 份（完成 %2，停止 %3，失败 %4，中断 %5）  机器时间 %6  纸张 %7 m  切割 %8 m</source>
+        <translation>%1 копій (завершено %2, зупинено %3, помилок %4, перервано %5)  час машини %6  папір %7 м  ніж %8 м</translation>
+    </message>
+    <message>
+        <source>%1# 墨水 %2 mL</source>
+        <translation>чорнило %1# %2 мл</translation>
+    </message>
+    <message>
+        <source>最长: %1 (%2)</source>
+        <translation>найдовше: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Експорт CSV</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>文件未写入: %1</source>
+        <translation>Файл не записано: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMyDlgBar</name>
     <message>
         <source>添加</source>
@@ -510,6 +669,10 @@
 </context>
 <context>
     <name>MainMenu</name>
+    <message>
+        <source>打印记录</source>
+        <translation>Історія друку</translation>
+    </message>
     <message>
         <source>文件(&amp;F)</source>
         <translation>&amp;Файл</translation>

@@ -31,6 +31,7 @@
 #include "ui/command_ids.h"
 #include "ui/dlg_get_pwd.h"
 #include "ui/dlg_set_plt_unit.h"
+#include "ui/history_window.h"
 #include "ui/my_dlg_bar.h"
 #include "ui/my_list_view.h"
 #include "ui/pelvane_view.h"
@@ -208,6 +209,20 @@ bool CMainFrame::OnSettingsCommand(int id) {
         return true;
     }
     case kCmdHide: HideToTray(); return true;
+    case kCmdHistory: {
+        // One window, left open beside the main window if the operator likes.
+        auto* history = findChild<CHistoryWnd*>("HistoryWindow");
+        if (!history) {
+            history = new CHistoryWnd(QString::fromStdString(s.settings.Read([](const AppSettings& a) { return a.ProgramDir; })),
+                                      s.edition(), this);
+            history->setAttribute(Qt::WA_DeleteOnClose);
+        } else {
+            history->Reload();
+        }
+        history->show();
+        history->raise();
+        return true;
+    }
     case kCmdAbout: {
         const QString dir = QString::fromStdString(s.settings.Read([](const AppSettings& a) { return a.ProgramDir; }));
         CAboutDlg about(s.Language(), QString::fromUtf8(Info(s.edition()).programName.data()), dir, this);

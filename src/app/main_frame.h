@@ -7,6 +7,7 @@
 // threads before it goes.
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/window_host.h"
@@ -100,7 +101,8 @@ private:
     void ShowFromTray();
     void ShowCurrentJob(bool reportFailure);
     void ShowPrintingOrFirstJob();
-    void ScanKeepingCurrentJob(const std::string& dir, JobCollection& jobs);
+    void ScanKeepingCurrentJob(const std::string& dir, JobCollection& jobs,
+                               const std::function<void()>& afterScan = {});
     void QueueChanged();
     void OpenInkStatistics();
     void StopLinks();

@@ -21,6 +21,7 @@ void CMainFrame::OnTimer() {
     status_->ShowCarriagePosition();
     status_->ShowMachineIP();
     status_->ShowInk();
+    s.history.WriteProgress();
     inTimer_ = false;
 }
 
@@ -29,6 +30,9 @@ void CMainFrame::OnPrintFinished(int result) {
     // releases the prepared page and the cut records, counts the copy and may
     // start the next one.
     ws_.station.CollectInkDrops();
+    const PrintDriver* driver = ws_.starter.driver();
+    const bool stopped = ws_.station.link.stopRequested.load() || (driver && driver->stopped());
+    ws_.station.RecordCopyEnd(result, stopped, driver ? driver->message() : std::string());
     ws_.station.jobs.FinishCopy(result);
     ShowPrintingOrFirstJob();
 }
@@ -51,11 +55,13 @@ void CMainFrame::ShowPrintingOrFirstJob() {
 
 // A scan adds and removes rows before and after the current job: the same
 // job stays current under its new index (the first job when its file left).
-void CMainFrame::ScanKeepingCurrentJob(const std::string& dir, JobCollection& jobs) {
+void CMainFrame::ScanKeepingCurrentJob(const std::string& dir, JobCollection& jobs,
+                                       const std::function<void()>& afterScan) {
     Station& s = ws_.station;
     const COnePage* current = s.jobs.JobAt(s.jobs.CurrentJobIndex);
     const std::string extension = s.settings.Read([](const AppSettings& a) { return a.PrtFileExtension; });
     if (!ws_.scanner.ScanDirectory(dir, extension, jobs)) return;
+    if (afterScan) afterScan();
     int index = 0;
     for (int i = 0; i < s.jobs.Count(); ++i)
         if (s.jobs.JobAt(i) == current) index = i;
@@ -96,7 +102,9 @@ void CMainFrame::OnScanManualDirectory() {
 
 void CMainFrame::OnScanAutoDirectory() {
     Station& s = ws_.station;
-    ScanKeepingCurrentJob(s.settings.Read([](const AppSettings& a) { return a.AutoDir; }), s.jobs.AutoDirJobs);
+    // A file printed before the last stop is not printed again.
+    ScanKeepingCurrentJob(s.settings.Read([](const AppSettings& a) { return a.AutoDir; }), s.jobs.AutoDirJobs,
+                          [&s] { s.PassOverPrintedAutoJobs(); });
 }
 
 void CMainFrame::OnRemoveFinishedJobs() {

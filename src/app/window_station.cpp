@@ -16,7 +16,10 @@ WindowStation::~WindowStation() {
     station.printStarter = nullptr;
 }
 
-void WindowStation::StartLinks() { threads.Start(); }
+void WindowStation::StartLinks() {
+    station.OpenHistory();
+    threads.Start();
+}
 
 void WindowStation::ReadParametersAgain() {
     station.link.status.online.store(false);

@@ -1,10 +1,12 @@
 // print: a pattern file printed and cut on a machine over Ethernet.
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "cli/exit_status.h"
 #include "cli/machine_address.h"
 #include "cli/page_source.h"
+#include "history/print_history.h"
 #include "link/command_protocol.h"
 #include "link/link_print_starter.h"
 #include "link/link_result.h"
@@ -173,6 +176,22 @@ int RunPrint(CliContext& ctx) {
 
     OutputStation station;
     LinkPrintStarter starter(protocol);
+    // Each copy goes into the program directory's print history, as the
+    // station's do.
+    PrintHistory history;
+    history.Open(ctx.programDir, std::string(Info(ctx.edition).programName), loaded.Language,
+                 [&host](const std::string& m) { host.ShowMessage(m); });
+    std::error_code pathError;
+    const std::string filePath = std::filesystem::absolute(options->positional.at(0), pathError).string();
+    struct stat fileStat {};
+    if (::stat(filePath.c_str(), &fileStat) != 0) fileStat = {};
+    const auto endCopy = [&](CopyResult r, const std::string& why) {
+        if (BandBuilder* bands = station.Bands()) {
+            const DropCounts d = bands->TakeDropCounts();
+            history.AddDrops({d.head1, d.head2, d.head3, d.head4});
+        }
+        history.CopyEnded(r, why, state.bandInProgress.load());
+    };
     for (int copy = 1; copy <= *copies; ++copy) {
         host.BeginCopy(copy, *copies, 0);
         const PrepareResult prepared =
@@ -184,8 +203,23 @@ int RunPrint(CliContext& ctx) {
             return kExitNotPrintable;
         }
         host.BeginCopy(copy, *copies, station.BandCount);
+        PrintHistory::Start start;
+        start.origin = JobOrigin::CommandLine;
+        start.filePath = filePath;
+        start.fileName = source->fileName;
+        start.fileSize = fileStat.st_size;
+        start.fileTime = fileStat.st_mtime;
+        start.jobKey = 1;
+        start.copiesLeft = *copies - copy + 1;
+        start.widthMm = (static_cast<double>(source->page.maxY) - source->page.minY) / 40.0;
+        start.lengthMm = (static_cast<double>(source->page.maxX) - source->page.minX) / 40.0;
+        start.measures = MeasurePreparedCopy(station, settings.Get(), params.Get());
+        history.CopyStarted(start);
         int stopSignal = 0;
         const int result = host.WaitForResult(stopSignals, state, stopSignal);
+        const std::string why = starter.driver() ? starter.driver()->message() : std::string();
+        endCopy(result == kPrintDone ? CopyResult::Finished : stopSignal != 0 ? CopyResult::Stopped : CopyResult::Failed,
+                why);
         if (stopSignal != 0) {
             std::fprintf(stderr, "%s print: stopped by %s during copy %d\n", ctx.programName.c_str(),
                          stopSignal == SIGINT ? "SIGINT" : "SIGTERM", copy);

@@ -103,7 +103,10 @@ int RunServe(CliContext& ctx) {
         if (!readOnly.empty())
             PrintLine("message: " + station.settingsSaveNotice.After(false, readOnly, loaded.Language));
         headless.Start();
-        sigwait(&stopSignals, &signal);
+        // The serve loop: a signal ends it; meanwhile, once a second, the
+        // station's own periodic work.
+        const timespec second{1, 0};
+        while ((signal = sigtimedwait(&stopSignals, nullptr, &second)) <= 0) headless.Tick();
         PrintLine(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
         headless.Stop();
     }

@@ -24,7 +24,18 @@ HeadlessStation::~HeadlessStation() {
     station_.messages = nullptr;
 }
 
-void HeadlessStation::Start() { threads_.Start(); }
+void HeadlessStation::Start() {
+    {
+        std::lock_guard g(ui_);
+        station_.OpenHistory();
+    }
+    threads_.Start();
+}
+
+void HeadlessStation::Tick() {
+    std::lock_guard g(ui_);
+    station_.history.WriteProgress();
+}
 
 void HeadlessStation::Stop() {
     threads_.Stop();   // also tells a running print to stop
@@ -68,6 +79,9 @@ void HeadlessStation::PrintFinished(int result) {
     station_.CollectInkDrops();
     const COnePage* job = PrintingJob();
     const std::string name = job ? job->filePath : std::string("a job no longer listed");
+    const PrintDriver* driver = starter_.driver();
+    const bool stopped = station_.link.stopRequested.load() || (driver && driver->stopped());
+    station_.RecordCopyEnd(result, stopped, driver ? driver->message() : std::string());
     if (result != kPrintDone && station_.link.stopRequested.load()) {
         // Stopped because the station stops, not failed: the job waits for
         // the next run and automatic start stays as it was.
@@ -118,6 +132,8 @@ void HeadlessStation::ScanAutoDirectory() {
     std::lock_guard g(ui_);
     Scan(station_.settings.Read([](const AppSettings& s) { return s.AutoDir; }), station_.jobs.AutoDirJobs,
          "automatic");
+    for (const std::string& path : station_.PassOverPrintedAutoJobs())
+        Log("removed already printed automatic job " + path);
 }
 
 void HeadlessStation::RemoveFinishedJobs() {

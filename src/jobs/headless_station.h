@@ -34,6 +34,9 @@ public:
     // Connections go to this address (`MachineIP` form) for the whole run,
     // whatever address the machine reports for itself.
     void PinMachineAddress(std::uint32_t address) { link_.PinAddress(address); }
+    // The serve loop's periodic work, on its own thread: a running copy's
+    // progress into the print history.
+    void Tick();
     // Ends the loops and any print; the queue stays.
     void Stop();
 

@@ -4,8 +4,12 @@
 // queue with its undo history — in one object handed around by reference.
 // It answers the job list's questions with them: whether the machine is
 // ready, reading a job's drawing, starting a print.
+#include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "history/print_history.h"
 #include "import/message_sink.h"
 #include "jobs/job_environment.h"
 #include "jobs/job_list.h"
@@ -59,6 +63,27 @@ public:
     // statistic on).  Called on the window's thread when a band has been
     // sent and when a print ends.
     void CollectInkDrops();
+    // The print history (History.db in the program directory), written on
+    // this station's thread: a row when a copy starts (StartPrint), its
+    // result (RecordCopyEnd) and now and then its progress (the bands and
+    // drops CollectInkDrops gathers; written by the window's timer and the
+    // serve loop: history.WriteProgress).  Closed until OpenHistory.
+    PrintHistory history;
+    // Opens the history in the settings' program directory; its messages
+    // (a damaged file set aside, a file that cannot be written) go to
+    // `messages`, each once.
+    void OpenHistory();
+    // The print driver's result has arrived, before FinishCopy counts it:
+    // `result` as the driver reported it, `stopped` when the print was
+    // asked to stop (the Stop button, the station closing), `why` the
+    // driver's message for a print that did not complete.
+    void RecordCopyEnd(int result, bool stopped, const std::string& why);
+    // Automatic-folder jobs just found whose file printed to its last copy
+    // and has not changed since (size, time, content): a stop came before
+    // the finished job could be removed.  They are not printed again: with
+    // AutoDelFinish on they are removed with their files (the paths are
+    // returned), otherwise they stay listed as finished.
+    std::vector<std::string> PassOverPrintedAutoJobs();
     bool Undo() { return undo.Undo(jobs, edition_); }
     bool Redo() { return undo.Redo(jobs, edition_); }
 
@@ -84,8 +109,12 @@ public:
     static std::string FileNameOf(const std::string& path);
 
 private:
+    JobOrigin OriginOf(const COnePage& job) const;
+
     const Edition edition_;   // fixed for the run
     std::string refusalTold_;  // the last refusal of a print the operator was told
+    // Automatic-folder file versions already looked up in the history.
+    std::set<std::tuple<std::string, std::int64_t, std::int64_t>> historyChecked_;
 };
 
 }  // namespace pv

@@ -153,6 +153,7 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
     int busyReported = 0;   // seconds last reported
     for (;;) {
         if (token.stop_requested() || state.stopRequested.load()) {
+            stopped_.store(true);
             SetMessage("打印已停止！", "Printing stopped!");
             return -1;
         }
@@ -175,8 +176,10 @@ int PrintDriver::WaitForDataReady(std::stop_token token) {
             return -1;
         }
         if (const auto code = state.queue.Pop()) {
-            if (*code <= kCmdReset)
+            if (*code <= kCmdReset) {
+                if (*code == kCmdStopJob) stopped_.store(true);
                 commu.SendCommand(*code);
+            }
             else if (*code == kWriteMachineParams)
                 protocol_.WriteMachineParams(token);
         }

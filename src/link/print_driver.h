@@ -48,6 +48,9 @@ public:
     int result() const { return result_.load(); }
     // Why the print failed, in the user's language; empty when it printed.
     std::string message() const;
+    // The print was asked to stop: the Stop button's code went to the
+    // machine during it, or the station stopped it.
+    bool stopped() const { return stopped_.load(); }
 
     // The machine's travel a job of `columns` firing columns needs, in mm
     // (the width check compares its integer part with the soft limit).
@@ -72,6 +75,7 @@ private:
     std::atomic<bool> finished_{false};
     std::atomic<bool> returned_{false};
     std::atomic<int> result_{0};
+    std::atomic<bool> stopped_{false};
     mutable std::mutex messageLock_;
     std::string message_;
     std::jthread thread_;

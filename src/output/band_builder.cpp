@@ -57,12 +57,15 @@ int BandBuilder::BuildBand(std::int32_t a) {
     const DropCounts& d = placer_.BandDrops();
     drops1_.fetch_add(d.head1, std::memory_order_relaxed);
     drops2_.fetch_add(d.head2, std::memory_order_relaxed);
+    drops3_.fetch_add(d.head3, std::memory_order_relaxed);
+    drops4_.fetch_add(d.head4, std::memory_order_relaxed);
     return kBandOk;
 }
 
 DropCounts BandBuilder::TakeDropCounts() {
     return {drops1_.exchange(0, std::memory_order_relaxed),
-            drops2_.exchange(0, std::memory_order_relaxed)};
+            drops2_.exchange(0, std::memory_order_relaxed), drops3_.exchange(0, std::memory_order_relaxed),
+            drops4_.exchange(0, std::memory_order_relaxed)};
 }
 
 }  // namespace pv

@@ -66,6 +66,8 @@ private:
     int ready_;
     std::atomic<std::int64_t> drops1_{0};
     std::atomic<std::int64_t> drops2_{0};
+    std::atomic<std::int64_t> drops3_{0};
+    std::atomic<std::int64_t> drops4_{0};
 };
 
 }  // namespace pv

@@ -24,18 +24,20 @@ void ColumnPlacer::rowBytes(const BandRaster& raster, int row) {
     std::memset(row_.data(), 0, static_cast<std::size_t>(stride_));
     rowEmpty_ = true;
     if (row < firstFiringRow_ || row >= raster.Rows()) return;
-    std::int64_t count[2] = {0, 0};
+    std::int64_t count[4] = {0, 0, 0, 0};
     const std::vector<DotTarget>& targets = *targets_;
     raster.ForEachDot(row, [&](int dot) {
         const DotTarget t = targets[static_cast<std::size_t>(dot)];
         if (t.byte < 0) return;
         row_[static_cast<std::size_t>(t.byte)] |= static_cast<std::uint8_t>(1u << t.bit);
-        if (t.slot < 2) ++count[t.slot];
+        if (t.slot < 4) ++count[t.slot];
         rowEmpty_ = false;
     });
     if (countDrops_) {
         drops_.head1 += count[0] * dropWeight_;
         drops_.head2 += count[1] * dropWeight_;
+        drops_.head3 += count[2] * dropWeight_;
+        drops_.head4 += count[3] * dropWeight_;
     }
 }
 

@@ -17,6 +17,8 @@ namespace pv {
 struct DropCounts {
     std::int64_t head1 = 0;   // drops of head 1#
     std::int64_t head2 = 0;   // drops of head 2#
+    std::int64_t head3 = 0;   // four-head machine: head 3#
+    std::int64_t head4 = 0;   // four-head machine: head 4#
 };
 
 class ColumnPlacer {
@@ -34,7 +36,7 @@ public:
 
     std::span<const std::uint8_t> Columns() const { return columns_; }
     int BytesPerColumn() const { return stride_; }
-    // Drops of the last band (only counted when the ink statistic is on).
+    // Drops of the last band (not counted when the configuration says not to).
     const DropCounts& BandDrops() const { return drops_; }
 
 private:

@@ -17,7 +17,9 @@ RasterConfig RasterConfig::From(const AppSettings& s, const MachineParams& p) {
     c.customString = s.CustomString;
     c.cusStrFontSize = std::clamp(s.CusStrFontSize, 0, 10);
     c.language = s.Language;
-    c.countDrops = !IsFourHead(s.edition) && s.EnableInkVolumStatistic != 0;
+    // Always: the print history keeps every copy's drops; the statistic
+    // (two-head machine, when on) takes them into its counters.
+    c.countDrops = true;
 
     const MachineParaBlock& m = p.machine;
     c.headSelect = IsFourHead(s.edition) ? m.headCombination : m.headEnable;

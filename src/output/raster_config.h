@@ -24,7 +24,7 @@ struct RasterConfig {
     std::string customString;        // logo text of the cleaning band (UTF-8)
     int cusStrFontSize = 5;          // 0..10
     int language = 0;                // 0 Chinese head labels
-    bool countDrops = false;         // ink statistic on (two-head machine only)
+    bool countDrops = false;         // count each head's drops (for the ink statistic and the print history)
 
     // Machine parameters.
     int headSelect = 0;              // two-head: headEnable; four-head: headCombination

@@ -95,6 +95,7 @@ enum CommandId : int {
     kCmdTestPattern10 = 800,     // 800..805: the six test patterns
     kCmdTestPattern100 = 805,
     kCmdVirtualPlotter = 760,    // the training plotter, in both editions
+    kCmdHistory = 761,           // the print history window, in both editions
 
     // The four-head menu's own ids for the same commands
     kCmdPltUnit4 = 1015,

@@ -144,3 +144,33 @@ TEST(BandLimits, DropCountersCountTheFiredNozzles) {
 
 }  // namespace
 }  // namespace pv
+
+namespace pv {
+namespace {
+
+// The four-head machine's drops are counted per cartridge too (for the
+// print history): every fired dot of the band is a drop of one of 1# to 4#
+// (a nozzle two overlapping rows fire counts for each).
+TEST(BandLimits, FourHeadDropsAreCountedPerCartridge) {
+    RasterConfig cfg = SimpleConfig(Edition::FourHead);
+    cfg.headSelect = 3;
+    cfg.countDrops = true;
+    const COnePage page = PatternPage();
+    BandBuilder b(Edition::FourHead);
+    ASSERT_EQ(b.BeginPrint(page, cfg, 1400), kBandOk);
+    ASSERT_EQ(b.BuildBand(0), kBandOk);
+    BandDecoder decoder(cfg, 1400);
+    BandDots dots;
+    ASSERT_EQ(decoder.Decode(b.Segment(), 0, dots), kBandOk);
+    std::int64_t fired = 0;
+    for (int r = 0; r < dots.Rows(); ++r)
+        for (int d = 0; d < dots.Width(); ++d) fired += dots.Get(r, d) ? 1 : 0;
+    ASSERT_GT(fired, 0);
+    const DropCounts drops = b.TakeDropCounts();
+    const std::int64_t counted = drops.head1 + drops.head2 + drops.head3 + drops.head4;
+    EXPECT_GE(counted, fired);
+    EXPECT_LE(counted, 2 * fired);
+}
+
+}  // namespace
+}  // namespace pv
