@@ -1,0 +1,173 @@
+// A graded garment DXF nest printed on the virtual plotter: the knife the
+// plotter receives runs a closed path round every piece of every size, each
+// the size the file gives in inches.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numeric>
+
+#include "common/scratch_dir.h"
+#include "import/job_reader.h"
+#include "link/link_print_starter.h"
+#include "link/link_result.h"
+#include "output/output_station.h"
+#include "output/print_preparation.h"
+#include "link_test_util.h"
+
+namespace pv::test {
+namespace {
+
+class NoPause : public PrepareClock {
+public:
+    void Pause(std::chrono::milliseconds) const override {}
+};
+
+struct Seg {
+    double x1, y1, x2, y2;   // mm
+};
+
+// The knife's cutting strokes in millimetres of paper.
+std::vector<Seg> KnifeStrokes(const PlotterJob& job, const MachineParams& params) {
+    const double fx = params.adv.feedPulsesPerMm * 0.01, fy = params.adv.carriagePulsesPerMm * 0.01;
+    std::vector<Seg> out;
+    for (const auto& segment : job.cutSegments) {
+        if (segment.records.empty()) continue;
+        CutRecord prev = segment.records.front();
+        for (const CutRecord& r : segment.records) {
+            if (r.code != 'M') out.push_back({prev.x / fx, prev.y / fy, r.x / fx, r.y / fy});
+            prev = r;
+        }
+    }
+    return out;
+}
+
+// Strokes whose ends meet (within 0.3 mm) belong to one path.
+std::vector<std::vector<Seg>> Paths(const std::vector<Seg>& strokes) {
+    std::vector<std::size_t> parent(strokes.size());
+    std::iota(parent.begin(), parent.end(), 0);
+    auto root = [&parent](std::size_t i) {
+        while (parent[i] != i) i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    std::map<std::pair<long, long>, std::vector<std::size_t>> ends;
+    auto key = [](double x, double y) { return std::make_pair(std::lround(x / 0.3), std::lround(y / 0.3)); };
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        for (auto [x, y] : {std::pair{strokes[i].x1, strokes[i].y1}, std::pair{strokes[i].x2, strokes[i].y2}}) {
+            const auto k = key(x, y);
+            for (long dx = -1; dx <= 1; ++dx)
+                for (long dy = -1; dy <= 1; ++dy) {
+                    auto it = ends.find({k.first + dx, k.second + dy});
+                    if (it == ends.end()) continue;
+                    for (std::size_t j : it->second) parent[root(i)] = root(j);
+                }
+            ends[k].push_back(i);
+        }
+    }
+    std::map<std::size_t, std::vector<Seg>> groups;
+    for (std::size_t i = 0; i < strokes.size(); ++i) groups[root(i)].push_back(strokes[i]);
+    std::vector<std::vector<Seg>> out;
+    for (auto& [r, g] : groups) out.push_back(std::move(g));
+    return out;
+}
+
+struct Bounds {
+    double minX = 1e18, minY = 1e18, maxX = -1e18, maxY = -1e18;
+    double W() const { return maxX - minX; }
+    double H() const { return maxY - minY; }
+};
+Bounds BoundsOf(const std::vector<Seg>& path) {
+    Bounds b;
+    for (const Seg& s : path) {
+        b.minX = std::min({b.minX, s.x1, s.x2});
+        b.maxX = std::max({b.maxX, s.x1, s.x2});
+        b.minY = std::min({b.minY, s.y1, s.y2});
+        b.maxY = std::max({b.maxY, s.y1, s.y2});
+    }
+    return b;
+}
+
+// Whether every ray from (cx, cy), one per degree, meets the path: a path
+// with a gap lets the rays through the gap escape.
+bool Encloses(const std::vector<Seg>& path, double cx, double cy) {
+    for (int deg = 0; deg < 360; ++deg) {
+        const double dx = std::cos(deg * kPi / 180), dy = std::sin(deg * kPi / 180);
+        bool hit = false;
+        for (const Seg& s : path) {
+            // Solve (cx, cy) + t·(dx, dy) = s.p1 + u·(s.p2 − s.p1), t > 0, 0 ≤ u ≤ 1.
+            const double ex = s.x2 - s.x1, ey = s.y2 - s.y1;
+            const double den = dx * ey - dy * ex;
+            if (std::fabs(den) < 1e-12) continue;
+            const double t = ((s.x1 - cx) * ey - (s.y1 - cy) * ex) / den;
+            const double u = ((s.x1 - cx) * dy - (s.y1 - cy) * dx) / den;
+            if (t > 0 && u >= 0 && u <= 1) {
+                hit = true;
+                break;
+            }
+        }
+        if (!hit) return false;
+    }
+    return true;
+}
+
+class GarmentPrint : public ::testing::TestWithParam<Edition> {};
+
+TEST_P(GarmentPrint, TheKnifeRunsClosedRoundEveryPieceOfEverySize) {
+    const Edition edition = GetParam();
+    const ScratchDir scratch(IsFourHead(edition) ? "garment4" : "garment2");
+    auto plotter = StartPlotter(edition, {}, scratch.Path().string());
+    ASSERT_TRUE(plotter);
+    Station s(plotter->port(), edition);
+    s.settings.Edit([&scratch](AppSettings& a) {
+        a.CleanAtStart = 0;
+        a.ProgramDir = scratch.Dir();
+        a.HzFontPath = a.ProgramDir + "fon_hz.bin";
+        a.EnFontPath = a.ProgramDir + "fon_en.bin";
+    });
+    ASSERT_EQ(s.protocol->ReadMachineParameters(), kLinkOk);
+    s.state.status.online = true;
+
+    auto read = ReadJobFile(std::string(PV_TEST_DATA_DIR) + "/dxf/garment_nest.dxf", s.settings.Get(), {},
+                            ReadPath::AddCommand);
+    ASSERT_TRUE(read.page);
+    read.page->fileName = "garment_nest.dxf";
+
+    OutputStation station;
+    LinkPrintStarter starter(*s.protocol);
+    const int ended = plotter->JobsEnded();
+    ASSERT_EQ(PreparePrint(*read.page, s.settings.Get(), s.params.Get(), station, starter, NoPause{}).result,
+              kPrepareStarted);
+    ASSERT_TRUE(WaitFor([&] { return starter.driver()->Returned(); }));
+    ASSERT_TRUE(WaitFor([&] { return plotter->JobsEnded() > ended; }));
+    EXPECT_EQ(starter.driver()->result(), kPrintDone);
+    const auto jobs = plotter->machine().FinishedJobs();
+    ASSERT_FALSE(jobs.empty());
+
+    // The pieces' sizes in mm (inches × 25.4; FRONT's lower edge sags
+    // 0.05 in), smaller side first.
+    std::vector<std::pair<double, double>> expected = {
+        {101.6, 153.67}, {88.9, 127.0}, {114.3, 166.37}, {101.6, 139.7}};
+    std::vector<std::pair<double, double>> found;
+    for (const auto& path : Paths(KnifeStrokes(*jobs.back(), s.params.Get()))) {
+        const Bounds b = BoundsOf(path);
+        if (b.W() < 20 && b.H() < 20) continue;   // the blade-setting start cut
+        EXPECT_TRUE(Encloses(path, (b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2))
+            << "the path round a piece of " << b.W() << " x " << b.H() << " mm is open";
+        found.push_back({std::min(b.W(), b.H()), std::max(b.W(), b.H())});
+    }
+    ASSERT_EQ(found.size(), expected.size());
+    std::sort(found.begin(), found.end());
+    std::sort(expected.begin(), expected.end());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        // Over-cuts and lead-in arcs reach a few millimetres past the piece.
+        EXPECT_NEAR(found[i].first, expected[i].first, 4.0) << i;
+        EXPECT_NEAR(found[i].second, expected[i].second, 4.0) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, GarmentPrint, ::testing::Values(Edition::TwoHead, Edition::FourHead),
+                         [](const auto& info) { return IsFourHead(info.param) ? "FourHead" : "TwoHead"; });
+
+}  // namespace
+}  // namespace pv::test
