@@ -215,7 +215,8 @@ TEST(GarmentDxf, GradedNestGivesOneClosedCutCurvePerPieceAndSize) {
 
 TEST(GarmentDxf, SizesNarrowTheNestAndUnknownSizesReadNothing) {
     test::TempDir dir;
-    const AppSettings settings = test::SettingsIn(dir);
+    AppSettings settings = test::SettingsIn(dir);
+    settings.Language = 1;
     Read r = ReadGarment(kNest, settings, {" m "});
     ASSERT_EQ(r.result, kDxfJobOk);
     const auto cuts = Cuts(r.page);
