@@ -804,6 +804,10 @@
         <translation>DXF file unit (1,4,10,40,100,400,1000...)</translation>
     </message>
     <message>
+        <source>按AAMA/ASTM图层读取服装DXF文件(切割线,单位,尺码)</source>
+        <translation>Read garment DXF files by their AAMA/ASTM layers (cut lines, units, sizes)</translation>
+    </message>
+    <message>
         <source>(喷墨模式)只绘不切</source>
         <translation>Draw only, no cutting (inkjet mode)</translation>
     </message>
@@ -1285,6 +1289,25 @@
     <message>
         <source>IVS</source>
         <translation>IVS</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGarmentSizes</name>
+    <message>
+        <source>选择尺码</source>
+        <translation>Choose sizes</translation>
+    </message>
+    <message>
+        <source>文件中有多个尺码, 请勾选要加入任务的尺码:</source>
+        <translation>The file holds several sizes; tick the sizes to add to the job:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

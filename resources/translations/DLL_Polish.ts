@@ -804,6 +804,10 @@
         <translation>Jednostka pliku DXF (1,4,10,40,100,400,1000...)</translation>
     </message>
     <message>
+        <source>按AAMA/ASTM图层读取服装DXF文件(切割线,单位,尺码)</source>
+        <translation>Czytaj odzieżowe pliki DXF według warstw AAMA/ASTM (linie cięcia, jednostki, rozmiary)</translation>
+    </message>
+    <message>
         <source>(喷墨模式)只绘不切</source>
         <translation>Tylko rysuj, bez cięcia (tryb atramentowy)</translation>
     </message>
@@ -1285,6 +1289,25 @@
     <message>
         <source>IVS</source>
         <translation>IVS</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGarmentSizes</name>
+    <message>
+        <source>选择尺码</source>
+        <translation>Wybór rozmiarów</translation>
+    </message>
+    <message>
+        <source>文件中有多个尺码, 请勾选要加入任务的尺码:</source>
+        <translation>Plik zawiera kilka rozmiarów; zaznacz rozmiary do dodania do zadania:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 </TS>

@@ -804,6 +804,10 @@
         <translation>Единица файла DXF (1,4,10,40,100,400,1000...)</translation>
     </message>
     <message>
+        <source>按AAMA/ASTM图层读取服装DXF文件(切割线,单位,尺码)</source>
+        <translation>Читать швейные файлы DXF по слоям AAMA/ASTM (линии реза, единицы, размеры)</translation>
+    </message>
+    <message>
         <source>(喷墨模式)只绘不切</source>
         <translation>Только печать, без резки (струйный режим)</translation>
     </message>
@@ -1285,6 +1289,25 @@
     <message>
         <source>IVS</source>
         <translation>IVS</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGarmentSizes</name>
+    <message>
+        <source>选择尺码</source>
+        <translation>Выбор размеров</translation>
+    </message>
+    <message>
+        <source>文件中有多个尺码, 请勾选要加入任务的尺码:</source>
+        <translation>Файл содержит несколько размеров; отметьте размеры для задания:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>

@@ -804,6 +804,10 @@
         <translation>DXF dosya birimi (1,4,10,40,100,400,1000...)</translation>
     </message>
     <message>
+        <source>按AAMA/ASTM图层读取服装DXF文件(切割线,单位,尺码)</source>
+        <translation>Giysi DXF dosyalarını AAMA/ASTM katmanlarına göre oku (kesim çizgileri, birimler, bedenler)</translation>
+    </message>
+    <message>
         <source>(喷墨模式)只绘不切</source>
         <translation>Yalnız çiz, kesme (mürekkep modu)</translation>
     </message>
@@ -1285,6 +1289,25 @@
     <message>
         <source>IVS</source>
         <translation>IVS</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGarmentSizes</name>
+    <message>
+        <source>选择尺码</source>
+        <translation>Beden seçimi</translation>
+    </message>
+    <message>
+        <source>文件中有多个尺码, 请勾选要加入任务的尺码:</source>
+        <translation>Dosyada birden çok beden var; işe eklenecek bedenleri işaretleyin:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>İptal</translation>
     </message>
 </context>
 </TS>

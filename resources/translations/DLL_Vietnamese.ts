@@ -804,6 +804,10 @@
         <translation>Đơn vị tệp DXF (1,4,10,40,100,400,1000...)</translation>
     </message>
     <message>
+        <source>按AAMA/ASTM图层读取服装DXF文件(切割线,单位,尺码)</source>
+        <translation>Đọc tệp DXF may mặc theo lớp AAMA/ASTM (đường cắt, đơn vị, cỡ)</translation>
+    </message>
+    <message>
         <source>(喷墨模式)只绘不切</source>
         <translation>Chỉ vẽ, không cắt (chế độ phun mực)</translation>
     </message>
@@ -1285,6 +1289,25 @@
     <message>
         <source>IVS</source>
         <translation>IVS</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGarmentSizes</name>
+    <message>
+        <source>选择尺码</source>
+        <translation>Chọn cỡ</translation>
+    </message>
+    <message>
+        <source>文件中有多个尺码, 请勾选要加入任务的尺码:</source>
+        <translation>Tệp có nhiều cỡ; hãy đánh dấu các cỡ cần thêm vào lệnh in:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Hủy</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,14 @@
 #include "app/file_commands.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
+#include "import/dxf_job_reader.h"
 #include "jobs/station.h"
 #include "output/plt_writer.h"
 #include "settings/localized.h"
+#include "ui/dlg_garment_sizes.h"
 #include "ui/dlg_set_plt_unit.h"
 
 namespace pv::app {
@@ -48,6 +51,21 @@ bool FileCommands::ChoosePltUnit(Station& station, QWidget* parent) {
     return true;
 }
 
+bool FileCommands::ChooseGarmentSizes(Station& station, const QString& path, QWidget* parent,
+                                      std::vector<std::string>& sizes) {
+    sizes.clear();
+    const GarmentFileFacts facts = InspectGarmentFile(path.toStdString(), station.settings.Get());
+    if (!facts.garment || facts.sizes.size() < 2) return true;
+    QStringList offered;
+    for (const std::string& s : facts.sizes) offered << QString::fromStdString(s);
+    ui::CDlgGarmentSizes dialog(QFileInfo(path).fileName(), offered, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QStringList chosen = dialog.Chosen();
+    if (chosen.size() == offered.size()) return true;   // every size: nothing to narrow
+    for (const QString& s : chosen) sizes.push_back(s.toStdString());
+    return true;
+}
+
 void FileCommands::AddFile() {
     const QStringList filters =
         AddFileFilters(station_.settings.Read([](const AppSettings& a) { return a.ManualAddFileType; }));
@@ -59,9 +77,11 @@ void FileCommands::AddFile() {
 bool FileCommands::AddPath(const QString& path, bool askUnit) {
     const bool ask = station_.settings.Read([](const AppSettings& a) { return a.UnitNoHintNextTime == 0; });
     if (!IsDxfName(path) && askUnit && ask && !ChoosePltUnit(station_, parent_)) return false;
+    std::vector<std::string> sizes;
+    if (IsDxfName(path) && askUnit && !ChooseGarmentSizes(station_, path, parent_, sizes)) return false;
     // An unreadable file is reported by the station ("Open File Failed!");
     // a file without a drawing adds nothing and says nothing.
-    if (!station_.AddFile(path.toStdString())) return false;
+    if (!station_.AddFile(path.toStdString(), sizes)) return false;
     // The operator added this file to look at it and print it: it becomes
     // the current job and its drawing is shown (Start prints it).
     station_.jobs.SelectJob(static_cast<std::int32_t>(station_.jobs.OpenedJobs.size()) - 1);

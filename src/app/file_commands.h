@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -28,6 +30,11 @@ public:
 
     // The PLT-unit dialog; true when it closed with OK (the unit is stored).
     static bool ChoosePltUnit(Station& station, QWidget* parent);
+    // For a graded garment DXF file (read by its layers), the size check
+    // list; `sizes` receives the ticked sizes, left empty for every size and
+    // for any other file.  False when the list closed with Cancel.
+    static bool ChooseGarmentSizes(Station& station, const QString& path, QWidget* parent,
+                                   std::vector<std::string>& sizes);
 
     // `askUnit` shows the PLT-unit dialog first for an HPGL file (unless the
     // operator turned it off); `afterAdd` is called when a job was added.

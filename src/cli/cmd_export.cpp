@@ -13,7 +13,7 @@ int RunExport(CliContext& ctx);
 
 const CliCommand kCommand{
     20, "export", "read a pattern file and write its page as PLT",
-    "usage: export FILE -o OUT.plt [--raw] [--ini PATH] [--set KEY=VALUE]...\n"
+    "usage: export FILE -o OUT.plt [--raw] [--sizes S,M] [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
     "Reads FILE as the read command does and writes the page as HPGL: pen 1\n"
     "for drawn lines, pen 2 for cut lines, LT1 for dashed lines, coordinates in\n"
@@ -21,6 +21,7 @@ const CliCommand kCommand{
     "\n"
     "  -o OUT.plt        the file to write\n"
     "  --raw             only read and build the curves (see read --help)\n"
+    "  --sizes S,M       keep only these sizes of a garment DXF (see read --help)\n"
     "  --ini PATH        read this settings file instead of the program\n"
     "                    directory's one\n"
     "  --set KEY=VALUE   change one setting after reading (repeatable)\n"
@@ -32,7 +33,7 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunExport(CliContext& ctx) {
-    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"-o"}, {"--raw"}));
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"-o", kSizesOption}, {"--raw"}));
     if (!options) return 1;
     const auto out = RequiredOption(ctx, kCommand, *options, "-o", "OUT.plt");
     if (!out) return 1;

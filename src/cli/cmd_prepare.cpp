@@ -29,7 +29,7 @@ int RunPrepare(CliContext& ctx);
 const CliCommand kCommand{
     50, "prepare", "prepare a pattern file for printing and write its machine data",
     "usage: prepare FILE --out DIR [--ini PATH] [--set KEY=VALUE]...\n"
-    "               [--param NAME=VALUE]... [--start-mm N]\n"
+    "               [--param NAME=VALUE]... [--start-mm N] [--sizes S,M]\n"
     "\n"
     "Reads FILE as the read command does, prepares it as a print is started\n"
     "(scale correction, cleaning offset, knife shaping, bridges or dots, band\n"
@@ -55,6 +55,7 @@ const CliCommand kCommand{
     "                       --param bidirectional=0); the others keep their\n"
     "                       defaults (repeatable)\n"
     "  --start-mm N         the job's start position: skip N mm of the feed\n"
+    "  --sizes S,M          keep only these sizes of a garment DXF (see read --help)\n"
     "\n"
     "Exit status: 0 written, 1 bad arguments, 2 FILE could not be read,\n"
     "3 DIR could not be written, 6 no --param field of that name, 7 a\n"
@@ -146,7 +147,7 @@ StreamOutcome WriteSteps(OutputStation& station, const std::filesystem::path& di
 }
 
 int RunPrepare(CliContext& ctx) {
-    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--out", "--param", "--start-mm"}));
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"--out", "--param", "--start-mm", kSizesOption}));
     if (!options) return 1;
     const auto outDir = RequiredOption(ctx, kCommand, *options, "--out", "DIR");
     if (!outDir) return 1;

@@ -31,7 +31,7 @@ int RunPrint(CliContext& ctx);
 
 const std::string kUsage = std::string(
     "usage: print FILE (--machine HOST[:PORT] | --usb) [--copies N] [--timeout MS]\n"
-    "             [--ini PATH] [--set KEY=VALUE]...\n"
+    "             [--sizes S,M] [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
     "Connects to the machine, reads its parameter records, reads\n"
     "FILE as the read command does, prepares it as a print is started and\n"
@@ -43,6 +43,7 @@ const std::string kUsage = std::string(
     "  --timeout MS           wait at most MS for the connection and each reply\n"
     "                         over Ethernet (default 5000 and 6000)\n"
     "  --copies N             copies to print (1 to 999, default 1)\n"
+    "  --sizes S,M            keep only these sizes of a garment DXF (see read --help)\n"
     "  --ini PATH             read this settings file instead of the program\n"
     "                         directory's one\n"
     "  --set KEY=VALUE        change one setting after reading (repeatable)\n"
@@ -139,6 +140,7 @@ private:
 int RunPrint(CliContext& ctx) {
     std::vector<std::string> valued = kMachineValued;
     valued.push_back("--copies");
+    valued.push_back(kSizesOption);
     auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile(valued, kMachineFlags));
     if (!options) return kExitUsage;
     const auto copies = IntOption(*options, "--copies", 1, 1, 999);

@@ -11,7 +11,7 @@ int RunRead(CliContext& ctx);
 
 const CliCommand kCommand{
     10, "read", "read a pattern file and print its curves as JSON",
-    "usage: read FILE [--raw] [--ini PATH] [--set KEY=VALUE]...\n"
+    "usage: read FILE [--raw] [--sizes S,M] [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
     "Reads FILE as a job is added: HPGL (PLT) or DXF, scaled by the PLT unit\n"
     "and put through the reading sequence (tidy, joins, recognition, mirror,\n"
@@ -24,6 +24,10 @@ const CliCommand kCommand{
     "  --raw             only read and build the curves: no unit scaling and no\n"
     "                    reading sequence (HPGL: coordinates in the file's\n"
     "                    units; DXF: the converted curves in plotter units)\n"
+    "  --sizes S,M       a graded garment DXF file (AAMA/ASTM layers, read so\n"
+    "                    while DxfGarmentLayers is 1): keep only these sizes\n"
+    "                    (default every size); a size the file lacks is an\n"
+    "                    error (exit status 2)\n"
     "  --ini PATH        read this settings file instead of the program\n"
     "                    directory's one\n"
     "  --set KEY=VALUE   change one setting after reading (repeatable)\n"
@@ -35,7 +39,7 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunRead(CliContext& ctx) {
-    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({}, {"--raw"}));
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({kSizesOption}, {"--raw"}));
     if (!options) return 1;
     AppSettings settings;
     if (!LoadCliSettings(ctx, *options, settings)) return 1;

@@ -13,7 +13,7 @@ int RunRender(CliContext& ctx);
 
 const CliCommand kCommand{
     30, "render", "read a pattern file and draw its page into a PNG picture",
-    "usage: render FILE -o OUT.png [--width PX] [--raw] [--ini PATH] [--set KEY=VALUE]...\n"
+    "usage: render FILE -o OUT.png [--width PX] [--raw] [--sizes S,M] [--ini PATH] [--set KEY=VALUE]...\n"
     "\n"
     "Reads FILE as the read command does and draws the page as the drawing\n"
     "view shows it: black background, the paper frame (PaperLenMm across Y)\n"
@@ -24,6 +24,7 @@ const CliCommand kCommand{
     "  --width PX        picture width, 64 to 8192 pixels (default 1200); the\n"
     "                    height follows from the paper width\n"
     "  --raw             only read and build the curves (see read --help)\n"
+    "  --sizes S,M       keep only these sizes of a garment DXF (see read --help)\n"
     "  --ini PATH        read this settings file instead of the program\n"
     "                    directory's one\n"
     "  --set KEY=VALUE   change one setting after reading (repeatable)\n"
@@ -35,7 +36,7 @@ const CliCommand kCommand{
 const CommandRegistrar kRegistrar(kCommand);
 
 int RunRender(CliContext& ctx) {
-    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"-o", "--width"}, {"--raw"}));
+    auto options = ParseOptions(ctx, kCommand, OptionTable::OneFile({"-o", "--width", kSizesOption}, {"--raw"}));
     if (!options) return 1;
     const auto out = RequiredOption(ctx, kCommand, *options, "-o", "OUT.png");
     if (!out) return 1;

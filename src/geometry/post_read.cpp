@@ -32,8 +32,8 @@ void FitToPaper(COnePage& page, const AppSettings& settings) {
 }
 
 // Steps common to both readers from recognition on.
-void FinishRead(COnePage& page, const AppSettings& settings) {
-    RecognizeOnRead(page, settings);
+void FinishRead(COnePage& page, const AppSettings& settings, bool recognize = true) {
+    if (recognize) RecognizeOnRead(page, settings);
     FitToPaper(page, settings);
     page.jobState = kJobWaiting;
     page.startPosMm = 0;
@@ -69,6 +69,16 @@ void RunDxfPostReadSequence(COnePage& page, const AppSettings& settings) {
         page.startPosMm = 0;
     }
     FinishRead(page, settings);
+}
+
+void RunGarmentPostReadSequence(COnePage& page, const AppSettings& settings) {
+    if (!page.curves.empty()) {
+        page.TidyAll();
+        page.CalcBounds();
+        page.MoveToOriginIfNeeded();
+    }
+    FinishRead(page, settings, false);
+    if (settings.FindUNotch == 1) RecognizeUNotchesOnRead(page, settings);
 }
 
 }  // namespace pv

@@ -25,4 +25,9 @@ void RunPostReadSequence(COnePage& page, const AppSettings& settings, const Post
 // DXF pages: join touching, tidy, origin, joins, then the common tail.
 void RunDxfPostReadSequence(COnePage& page, const AppSettings& settings);
 
+// Garment DXF pages, whose cut lines come from the file's layers: tidy,
+// origin, then the common tail without outline recognition (the pieces'
+// boundaries are known and no line is joined to another), U notches.
+void RunGarmentPostReadSequence(COnePage& page, const AppSettings& settings);
+
 }  // namespace pv

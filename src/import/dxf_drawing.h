@@ -58,6 +58,10 @@ public:
     const std::vector<DxfBlock>& Blocks() const { return blocks_; }
     const DxfEntityList& Entities() const { return entities_; }
 
+    // $INSUNITS of the header (the drawing unit's code: 1 inch, 4 mm, 5 cm
+    // ...); 0 when the header does not give it.
+    std::int32_t insUnits = 0;
+
 private:
     using NameMap = std::map<std::string, std::int32_t, std::less<>>;
     static std::int32_t Find(const NameMap& names, std::string_view name);

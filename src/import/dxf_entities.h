@@ -99,6 +99,7 @@ struct DxfEntity {
     DxfEntityType type = DxfEntityType::Line;
     std::int32_t number = 0;          // in the drawing's block/entity sequence
     std::int32_t layer = 0;           // 8, as a layer number (0: not in the table)
+    std::string layerName;            // 8 as written (garment files name layers by number, often without a table)
     std::int32_t lineType = 0;        // 6, as a line-type number (0: none)
     std::int32_t colour = kDxfColourByLayer;   // 62
     double thickness = 0.0;           // 39

@@ -131,7 +131,10 @@ std::optional<DxfEntity> DxfEntityReader::Read(DxfEntityType type) {
             break;
         }
         switch (g.code) {
-            case 8: entity.layer = drawing_.FindLayer(g.value.substr(0, kDxfMaxString)); break;
+            case 8:
+                entity.layerName = CutString(g.value);
+                entity.layer = drawing_.FindLayer(entity.layerName);
+                break;
             case 6: entity.lineType = drawing_.FindLineType(g.value.substr(0, kDxfMaxString)); break;
             case 62: entity.colour = g.AsInt(); break;
             case 39: entity.thickness = g.AsDouble(); break;

@@ -22,8 +22,10 @@ bool DxfReader::ReadAll() {
             ReadBlocks();
         } else if (g.value == "ENTITIES") {
             ReadEntityList(-1, "ENDSEC");
+        } else if (g.value == "HEADER") {
+            ReadHeader();
         } else {
-            SkipSection();   // HEADER and any other section
+            SkipSection();   // any other section
         }
         // The input ended before the section did (no ENDSEC, no EOF, maybe a
         // group cut in half): the file was cut short, and a drawing missing
@@ -36,6 +38,25 @@ bool DxfReader::ReadAll() {
 void DxfReader::SkipSection() {
     DxfGroup g;
     while (groups_.Next(g)) {
+        if (g.code != 0) continue;
+        if (g.value == "ENDSEC") return;
+        if (IsFileLevelMarker(g.value)) {
+            groups_.StepBack();
+            return;
+        }
+    }
+}
+
+void DxfReader::ReadHeader() {
+    DxfGroup g;
+    while (groups_.Next(g)) {
+        if (g.code == 9 && g.value == "$INSUNITS") {
+            if (!groups_.Next(g)) return;
+            if (g.code == 70) {
+                drawing_.insUnits = g.AsInt();
+                continue;
+            }
+        }
         if (g.code != 0) continue;
         if (g.value == "ENDSEC") return;
         if (IsFileLevelMarker(g.value)) {

@@ -22,6 +22,8 @@ private:
     void ReadBlocks();
     // Passes over a section whose content is not read.
     void SkipSection();
+    // Passes over the header, keeping only $INSUNITS.
+    void ReadHeader();
     // Reads entities into a block (index into the drawing's blocks) or the
     // top-level list (block < 0) until (0, end).
     void ReadEntityList(int block, std::string_view end);

@@ -41,13 +41,18 @@ ReadJobResult ReadHpglJob(const std::string& path, const AppSettings& settings, 
 // through the DXF reading sequence.  A file that cannot be read (or whose
 // texts cannot be passed through "dxfChar.plt") reports its failure.
 ReadJobResult ReadDxfJobFile(const std::string& path, const AppSettings& settings, const MessageSink& sink,
-                             ReadPath) {
+                             const DxfJobOptions& dxf) {
     ReadJobResult out;
     auto page = std::make_unique<COnePage>();
     page->filePath = path;
-    out.result = ReadDxfJob(*page, settings, sink);
+    DxfJobInfo info;
+    out.result = ReadDxfJob(*page, settings, sink, dxf, &info);
     if (out.result != kDxfJobOk) return out;
-    RunDxfPostReadSequence(*page, settings);
+    if (info.garment) {
+        RunGarmentPostReadSequence(*page, settings);
+    } else {
+        RunDxfPostReadSequence(*page, settings);
+    }
     if (!page->curves.empty()) out.page = std::move(page);
     return out;
 }
@@ -65,8 +70,8 @@ bool IsDxfPath(const std::string& path) {
 }
 
 ReadJobResult ReadJobFile(const std::string& path, const AppSettings& settings, const MessageSink& sink,
-                          ReadPath readPath) {
-    if (IsDxfPath(path)) return ReadDxfJobFile(path, settings, sink, readPath);
+                          ReadPath readPath, const DxfJobOptions& dxf) {
+    if (IsDxfPath(path)) return ReadDxfJobFile(path, settings, sink, dxf);
     return ReadHpglJob(path, settings, sink, readPath);
 }
 

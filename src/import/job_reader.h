@@ -7,6 +7,7 @@
 
 #include "geometry/one_page.h"
 #include "geometry/post_read.h"
+#include "import/dxf_job_reader.h"
 #include "import/message_sink.h"
 
 namespace pv {
@@ -29,8 +30,10 @@ bool IsDxfPath(const std::string& path);
 
 // Reads `path`, builds its page, scales it by the PLT unit and runs the
 // post-read sequence.  `sink` receives the reader's own messages (a missing
-// stroke-font file).
+// stroke-font file).  `dxf` carries the size choice for a garment DXF file;
+// such a file keeps the cut lines its layers give and is not searched for
+// outlines.
 ReadJobResult ReadJobFile(const std::string& path, const AppSettings& settings, const MessageSink& sink,
-                          ReadPath readPath);
+                          ReadPath readPath, const DxfJobOptions& dxf = {});
 
 }  // namespace pv

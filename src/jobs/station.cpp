@@ -154,8 +154,8 @@ void Station::CollectInkDrops() {
     });
 }
 
-bool Station::AddFile(const std::string& path) {
-    ReadJobResult read = ReadJobFile(path, settings.Get(), messages, ReadPath::AddCommand);
+bool Station::AddFile(const std::string& path, const std::vector<std::string>& sizes) {
+    ReadJobResult read = ReadJobFile(path, settings.Get(), messages, ReadPath::AddCommand, DxfJobOptions{sizes});
     if (read.result != 0) {
         ShowMessage(Localized(Language(), "文件打开失败!", "Open File Failed!"));
         return false;

@@ -57,7 +57,8 @@ public:
     // The Add button: reads `path` into a new job of the opened jobs.  False
     // when nothing was added ("Open File Failed!" shown for a file that
     // could not be read; a file without curves is dropped silently).
-    bool AddFile(const std::string& path);
+    // `sizes`: the sizes of a graded garment DXF file to keep (empty: all).
+    bool AddFile(const std::string& path, const std::vector<std::string>& sizes = {});
     // Adds the drops the band builder counted since the last call to the
     // ink counters DropCountIB1/DropCountIB2 (two-head machine, ink
     // statistic on).  Called on the window's thread when a band has been

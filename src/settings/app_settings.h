@@ -32,6 +32,10 @@ struct AppSettings {
     std::int32_t CleanAtStart = 1;
     std::int32_t CleanAtSection = 1;
     std::int32_t DxfUnit = 40;              // plotter units per DXF drawing unit
+    // Garment DXF files (AAMA / ASTM numbered layers) are read by their
+    // layers: boundaries cut, the file's own units, sizes to choose.  0 reads
+    // every DXF line as a drawn line scaled by DxfUnit.
+    std::int32_t DxfGarmentLayers = 1;
     std::string PrtFileExtension;
     std::string AutoDir;
     std::string ManDir;

@@ -34,6 +34,7 @@ const std::array kKeys{
     Int("CleanAtStart", &S::CleanAtStart),
     Int("CleanAtSection", &S::CleanAtSection),
     Int("DxfUnit", &S::DxfUnit),
+    Int("DxfGarmentLayers", &S::DxfGarmentLayers),
     Text("PrtFileExtension", &S::PrtFileExtension),
     Text("AutoDir", &S::AutoDir),
     Text("ManDir", &S::ManDir),

@@ -25,6 +25,8 @@ std::vector<FormField> UserFields(Edition e) {
         Flag(a, QT_TRANSLATE_NOOP("ParaFields", "自动优化对称片切割顺序"), &S::OptSS),
         {a, QT_TRANSLATE_NOOP("ParaFields", "DXF文件单位(1,4,10,40,100,400,1000...)"), nullptr, K::Integer, 0, 2000, 1,
          0, FieldTarget::Setting(&S::DxfUnit)},
+        Flag(a, QT_TRANSLATE_NOOP("ParaFields", "按AAMA/ASTM图层读取服装DXF文件(切割线,单位,尺码)"),
+             &S::DxfGarmentLayers),
         Flag(a, QT_TRANSLATE_NOOP("ParaFields", "(喷墨模式)只绘不切"), &S::PlotOnly),
         Flag(a, QT_TRANSLATE_NOOP("ParaFields", "绘切割线"), &S::PlotCutLine),
         Flag(a, QT_TRANSLATE_NOOP("ParaFields", "开始打印前清洗喷头"), &S::CleanAtStart),

@@ -39,6 +39,7 @@
 #include "ui/dlg_para.h"
 #include "ui/dlg_prop_text_add.h"
 #include "ui/dlg_set_eth.h"
+#include "ui/dlg_garment_sizes.h"
 #include "ui/dlg_set_plt_unit.h"
 #include "ui/my_dlg_bar.h"
 #include "ui/my_list_view.h"
@@ -157,6 +158,8 @@ void AddDialogs(Texts& texts, WindowStation& ws, QWidget* parent) {
     open(new ui::CDlgGetPwd(parent), "password prompt");
     AppSettings settings = s.settings.Get();
     open(new ui::CDlgSetPltUnit(settings, parent), "PLT unit dialog");
+    open(new ui::CDlgGarmentSizes(QStringLiteral("nest.dxf"), {QStringLiteral("S"), QStringLiteral("M")}, parent),
+         "garment size list");
     open(new CAboutDlg(s.Language(), QStringLiteral("Pelvane"), QStringLiteral("/home/op/.local/share/Pelvane/"), parent), "About box");
     ui::ViewContextMenu viewMenu(s.edition(), parent);
     texts.AddMenu(&viewMenu, "view menu");

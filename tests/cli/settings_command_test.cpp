@@ -20,8 +20,8 @@ TEST(SettingsCommand, PrintsTheEditionsKeysWithTheirDefaults) {
     EXPECT_FALSE(four.contains("PltFontScale"));
     EXPECT_EQ(four["IBLRError"], 5);
     EXPECT_FALSE(two.contains("IBLRError"));
-    EXPECT_EQ(two.size(), 48u + 3u);
-    EXPECT_EQ(four.size(), 43u + 3u);
+    EXPECT_EQ(two.size(), 49u + 3u);
+    EXPECT_EQ(four.size(), 44u + 3u);
 }
 
 TEST(SettingsCommand, SavesWhatItPrintsAndReadsItBack) {

@@ -51,7 +51,9 @@ TEST_P(BothEditions, FirstSaveWritesEveryKeyOfTheEditionWithItsDefault) {
     const bool four = GetParam() == Edition::FourHead;
     EXPECT_EQ(s.SettingsPath(), dir.File(four ? "Setting4.ini" : "Setting.ini"));
     auto keys = ParaKeys(s.SettingsPath());
-    EXPECT_EQ(keys.size(), four ? 43u : 48u);
+    // The keys of the file as written before, and DxfGarmentLayers.
+    EXPECT_EQ(keys.size(), four ? 44u : 49u);
+    EXPECT_EQ(keys["DxfGarmentLayers"], "1");
     EXPECT_EQ(keys["MachineIP"], "-1342068544");
     EXPECT_EQ(keys["PaperLenMm"], "2000");
     EXPECT_EQ(keys["DotDist"], "50");
