@@ -7,9 +7,11 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <ctime>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "app/file_commands.h"
 #include "app/main_frame.h"
@@ -55,7 +57,15 @@ struct Window {
         frame = std::make_unique<CMainFrame>(ws, host, "(1)10.0.0.5 ");
         frame->SetCloseGrace(10);
         frame->resize(1000, 700);
-        ws.threads.Stop();
+        // A loop may be waiting in a message to the window while it is
+        // stopped: the window keeps answering until all three have ended.
+        std::atomic<bool> stopped{false};
+        std::thread stopper([&] {
+            ws.threads.Stop();
+            stopped.store(true);
+        });
+        while (!stopped.load()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        stopper.join();
         ws.station.link.stopRequested.store(false);
         ws.station.link.status.state.store(kStateReady);
         ws.station.printStarter = &starter;
