@@ -4,11 +4,15 @@
 
 namespace pv {
 
-int OutputStation::BeginBands() {
+void OutputStation::MakeBandBuffers() {
     if (!bands_ || bandsEdition_ != raster.edition) {
         bands_ = std::make_unique<BandBuilder>(raster.edition);
         bandsEdition_ = raster.edition;
     }
+}
+
+int OutputStation::BeginBands() {
+    MakeBandBuffers();
     return bands_->BeginPrint(PrintPage, raster, ColumnCount);
 }
 

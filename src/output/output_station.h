@@ -38,8 +38,12 @@ public:
 
     Edition edition() const { return raster.edition; }
 
+    // Makes the band buffers for the raster's edition unless they exist
+    // (once per run: they are kept).  Done on the thread that owns the
+    // station, before a worker may begin the bands.
+    void MakeBandBuffers();
     // Hands PrintPage, the raster settings and ColumnCount to the band
-    // buffers: kBandOk or why no band can be built.
+    // buffers (made first if need be): kBandOk or why no band can be built.
     int BeginBands();
     // Builds band a (below PlotBandCount) into BandBytes(); kBandOk or why it
     // failed (the job then fails).

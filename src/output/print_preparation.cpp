@@ -208,11 +208,17 @@ int PrepareStation(const COnePage& job, const AppSettings& s, const MachineParam
     if (shaped.columnsSet) station.ColumnCount = shaped.columnCount;
     if (shaped.result != kPrepareStarted) return shaped.result;
     station.PlotBandCount = shaped.plotBandCount;
-    if (station.PlotBandCount > 0 && station.BeginBands() != kBandOk) return kPrepareBandsImpossible;
+    const bool inked = station.PlotBandCount > 0;
+    if (inked) station.MakeBandBuffers();
 
-    bool fits = true;
-    if (!runner.Run([&] { fits = CutSegmentsFit(station, runner); })) return kPrepareAbandoned;
-    return fits ? kPrepareStarted : kPrepareCutTooLarge;
+    // The band index and the cut-segment check: the window reads only the
+    // counts above and the band buffers' drop counters meanwhile.
+    int result = kPrepareStarted;
+    const bool ran = runner.Run([&] {
+        if (inked && station.BeginBands() != kBandOk) result = kPrepareBandsImpossible;
+        else if (!CutSegmentsFit(station, runner)) result = kPrepareCutTooLarge;
+    });
+    return ran ? result : kPrepareAbandoned;
 }
 
 }  // namespace
