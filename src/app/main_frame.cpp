@@ -341,6 +341,9 @@ void CMainFrame::showEvent(QShowEvent* event) {
     const int h = splitter_->height() > 0 ? splitter_->height() : height();
     splitter_->setSizes({h / 3, h - h / 3});
     view_->Fit();
+    // A training plotter chosen at start opened its pane before the window
+    // had its size.
+    QTimer::singleShot(0, this, [this] { training_->FitPane(); });
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -49,11 +49,18 @@ bool TrainingDock::Start() {
         window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
     }
     dock_->show();
-    // A fifth of the window at most, so that the job list keeps its File
-    // Name column in view; the window itself does not grow for the pane.
-    window_->resizeDocks({dock_}, {std::min(view_->sizeHint().width(), window_->width() / 5)}, Qt::Horizontal);
+    FitPane();
     Refresh();
     return true;
+}
+
+void TrainingDock::FitPane() {
+    if (!dock_ || !dock_->isVisible()) return;
+    // A fifth of the window at most, so that the job list keeps its File
+    // Name column in view; the window itself does not grow for the pane.
+    // Before the window is first shown its width is not yet its own, so the
+    // window calls this again once it is on the screen.
+    window_->resizeDocks({dock_}, {std::min(view_->sizeHint().width(), window_->width() / 5)}, Qt::Horizontal);
 }
 
 void TrainingDock::Stop() {

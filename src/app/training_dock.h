@@ -29,6 +29,9 @@ public:
     // Starts the plotter and routes the link to it (shows the pane again
     // when it already runs); false when it could not start (reported).
     bool Start();
+    // Gives the pane its share of the window's width (again after the
+    // window is first shown).
+    void FitPane();
     // Ends the plotter and routes the link back; nothing when not running.
     void Stop();
     bool running() const;
