@@ -76,6 +76,8 @@ TEST_F(StationHistory, TheStopButtonDuringAPrintGivesAStoppedRow) {
     Start("busy=600000@1");   // the copy waits at band 1 until it is stopped
     DropLongLine();
     ASSERT_TRUE(NewestWhen([](const CopyRecord& r) { return r.result == CopyResult::Running; }));
+    // the machine holds the copy after its first bands
+    ASSERT_TRUE(test::WaitFor([&] { return station_.link.bandInProgress.load() >= 1; }, 1200, 20));
     ASSERT_EQ(station_.link.queue.Push(kCmdStopJob), 0);
     const auto row = NewestWhen([](const CopyRecord& r) { return r.result != CopyResult::Running; });
     ASSERT_TRUE(row);
