@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcairo2-dev libusb-1.0-0-dev
   qt6-base-dev qt6-tools-dev-tools qt6-tools-dev qt6-l10n-tools qt6-svg-dev
-  xvfb xauth x11-apps imagemagick hp2xx ccache
+  xvfb xauth x11-apps x11-utils imagemagick hp2xx ccache
   clang libclang-rt-dev
   hershey-fonts-data fonts-noto-cjk
   lintian
