@@ -83,22 +83,20 @@ std::vector<Polyline> JoinIntoChains(std::vector<Polyline> parts, std::int32_t t
         if (used[start] || parts[start].empty()) continue;
         used[start] = 1;
         Polyline chain = std::move(parts[start]);
-        // Forwards from the chain's last point.
-        for (bool atBack = false;;) {
-            const std::size_t j = grid.Find(chain.back(), used, atBack);
-            if (j >= parts.size()) break;
-            used[j] = 1;
-            Append(chain, parts[j], atBack);
-        }
+        // Grows the chain at its last point while a free part meets it.
+        const auto growAtBack = [&] {
+            for (bool atBack = false;;) {
+                const std::size_t j = grid.Find(chain.back(), used, atBack);
+                if (j >= parts.size()) break;
+                used[j] = 1;
+                Append(chain, parts[j], atBack);
+            }
+        };
+        growAtBack();
         // Backwards from its first point: the chain is turned round, grown
         // at its back and turned again.
         std::reverse(chain.begin(), chain.end());
-        for (bool atBack = false;;) {
-            const std::size_t j = grid.Find(chain.back(), used, atBack);
-            if (j >= parts.size()) break;
-            used[j] = 1;
-            Append(chain, parts[j], atBack);
-        }
+        growAtBack();
         std::reverse(chain.begin(), chain.end());
         chains.push_back(std::move(chain));
     }

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <memory>
 
-#include "import/fd_reading.h"
 #include "import/hpgl_page_builder.h"
 #include "settings/app_settings.h"
+#include "settings/regular_file.h"
 
 namespace pv {
 
