@@ -30,9 +30,7 @@ void CMainFrame::OnPrintFinished(int result) {
     // releases the prepared page and the cut records, counts the copy and may
     // start the next one.
     ws_.station.CollectInkDrops();
-    const PrintDriver* driver = ws_.starter.driver();
-    const bool stopped = ws_.station.link.stopRequested.load() || (driver && driver->stopped());
-    ws_.station.RecordCopyEnd(result, stopped, driver ? driver->message() : std::string());
+    ws_.station.RecordCopyEnd(result, ws_.starter.driver());
     ws_.station.jobs.FinishCopy(result);
     ShowPrintingOrFirstJob();
 }

@@ -79,9 +79,7 @@ void HeadlessStation::PrintFinished(int result) {
     station_.CollectInkDrops();
     const COnePage* job = PrintingJob();
     const std::string name = job ? job->filePath : std::string("a job no longer listed");
-    const PrintDriver* driver = starter_.driver();
-    const bool stopped = station_.link.stopRequested.load() || (driver && driver->stopped());
-    station_.RecordCopyEnd(result, stopped, driver ? driver->message() : std::string());
+    station_.RecordCopyEnd(result, starter_.driver());
     if (result != kPrintDone && station_.link.stopRequested.load()) {
         // Stopped because the station stops, not failed: the job waits for
         // the next run and automatic start stays as it was.

@@ -4,6 +4,7 @@
 
 #include "history/copy_measure.h"
 #include "import/job_reader.h"
+#include "link/print_driver.h"
 #include "settings/localized.h"
 
 namespace pv {
@@ -104,9 +105,12 @@ void Station::OpenHistory() {
                  [this](const std::string& text) { ShowMessage(text); });
 }
 
-void Station::RecordCopyEnd(int result, bool stopped, const std::string& why) {
+void Station::RecordCopyEnd(int result, const PrintDriver* driver) {
+    // Stopped: the Stop button's code went out during the print, or the
+    // station is closing; any other end short of the last band failed.
+    const bool stopped = link.stopRequested.load() || (driver && driver->stopped());
     const CopyResult r = result == 1 ? CopyResult::Finished : stopped ? CopyResult::Stopped : CopyResult::Failed;
-    history.CopyEnded(r, why, link.bandInProgress.load());
+    history.CopyEnded(r, driver ? driver->message() : std::string(), link.bandInProgress.load());
 }
 
 std::vector<std::string> Station::PassOverPrintedAutoJobs() {

@@ -24,6 +24,8 @@
 
 namespace pv {
 
+class PrintDriver;
+
 class Station : public JobEnvironment {
 public:
     explicit Station(Edition edition);
@@ -75,10 +77,10 @@ public:
     // `messages`, each once.
     void OpenHistory();
     // The print driver's result has arrived, before FinishCopy counts it:
-    // `result` as the driver reported it, `stopped` when the print was
-    // asked to stop (the Stop button, the station closing), `why` the
-    // driver's message for a print that did not complete.
-    void RecordCopyEnd(int result, bool stopped, const std::string& why);
+    // `result` as `driver` reported it; the driver also tells whether the
+    // print was asked to stop and its message for a print that did not
+    // complete.
+    void RecordCopyEnd(int result, const PrintDriver* driver);
     // Automatic-folder jobs just found whose file printed to its last copy
     // and has not changed since (size, time, content): a stop came before
     // the finished job could be removed.  They are not printed again: with
